@@ -1,0 +1,151 @@
+// Cursor walks with live preview, reorders of the display order, and renumbering.
+#include "dialog/view_list_dialog.h"
+#include "views/view_numbers.h"
+
+namespace far_tolvane {
+
+namespace {
+
+bool selectable(view_position position) { return !is_shown_on_other_panel(*position); }
+
+}  // namespace
+
+// One step down; past the last entry to the first.
+void view_list::step_next(far_host::FarListPos& pos) {
+  ++cursor_node;
+  ++pos.SelectPos;
+  if (cursor_node == view_order.end()) {
+    cursor_node = view_order.begin();
+    pos.SelectPos = 0;
+  }
+}
+
+// One step up; before the first entry to the last.
+void view_list::step_previous(far_host::FarListPos& pos) {
+  if (cursor_node == view_order.begin()) {
+    cursor_node = std::prev(view_order.end());
+    pos.SelectPos = far_list.ItemsNumber - 1;
+    return;
+  }
+  --cursor_node;
+  --pos.SelectPos;
+}
+
+void view_list::present_cursor(far_host::FarListPos pos) {
+  (*cursor_node)->check_exists();
+  send(far_host::DM_ENABLEREDRAW, 0, 0);
+  fill(cursor_node, pos.SelectPos, pos.TopPos);
+  owner->preview_cursor_view();
+  send(far_host::DM_ENABLEREDRAW, 1, 0);
+  send(far_host::DM_REDRAW, 0, 0);
+  set_list_pos(pos);
+}
+
+void view_list::cursor_down() {
+  far_host::FarListPos pos = current_pos();
+  do step_next(pos);
+  while (!selectable(cursor_node));
+  present_cursor(pos);
+}
+
+void view_list::cursor_up() {
+  far_host::FarListPos pos = current_pos();
+  do step_previous(pos);
+  while (!selectable(cursor_node));
+  present_cursor(pos);
+}
+
+void view_list::cursor_home() {
+  far_host::FarListPos pos{0, 0};
+  cursor_node = view_order.begin();
+  while (!selectable(cursor_node)) step_next(pos);
+  present_cursor(pos);
+}
+
+void view_list::cursor_end() {
+  far_host::FarListPos pos{far_list.ItemsNumber - 1, 0};
+  cursor_node = std::prev(view_order.end());
+  while (!selectable(cursor_node)) step_previous(pos);
+  present_cursor(pos);
+}
+
+// Page moves stop at the ends; the skipping after them runs back toward the starting side.
+void view_list::page_up() {
+  far_host::FarListPos pos = current_pos();
+  for (int step = 0; step < list_height(); ++step) {
+    if (cursor_node == view_order.begin()) {
+      pos.SelectPos = 0;
+      break;
+    }
+    --cursor_node;
+    --pos.SelectPos;
+  }
+  while (!selectable(cursor_node)) step_next(pos);
+  present_cursor(pos);
+}
+
+void view_list::page_down() {
+  far_host::FarListPos pos = current_pos();
+  for (int step = 0; step < list_height(); ++step) {
+    if (std::next(cursor_node) == view_order.end()) {
+      pos.SelectPos = far_list.ItemsNumber - 1;
+      break;
+    }
+    ++cursor_node;
+    ++pos.SelectPos;
+  }
+  while (!selectable(cursor_node)) step_previous(pos);
+  present_cursor(pos);
+}
+
+// The target place is found from the neighbours before the view is taken out.
+void view_list::finish_reorder(far_host::FarListPos pos, view_position target, int select_pos) {
+  view* moved = *cursor_node;
+  view_order.erase(cursor_node);
+  cursor_node = view_order.insert(target, moved);
+  pos.SelectPos = select_pos;
+  send(far_host::DM_ENABLEREDRAW, 0, 0);
+  fill(cursor_node, pos.SelectPos, pos.TopPos);
+  send(far_host::DM_ENABLEREDRAW, 1, 0);
+  send(far_host::DM_REDRAW, 0, 0);
+  set_list_pos(pos);
+}
+
+void view_list::move_view_up() {
+  const far_host::FarListPos pos = current_pos();
+  if (cursor_node == view_order.begin())
+    finish_reorder(pos, view_order.end(), far_list.ItemsNumber - 1);
+  else
+    finish_reorder(pos, std::prev(cursor_node), pos.SelectPos - 1);
+}
+
+void view_list::move_view_down() {
+  const far_host::FarListPos pos = current_pos();
+  if (std::next(cursor_node) == view_order.end())
+    finish_reorder(pos, view_order.begin(), 0);
+  else
+    finish_reorder(pos, std::next(cursor_node, 2), pos.SelectPos + 1);
+}
+
+void view_list::move_view_to_top() {
+  const far_host::FarListPos pos = current_pos();
+  finish_reorder(pos,
+                 cursor_node == view_order.begin() ? std::next(cursor_node) : view_order.begin(),
+                 0);
+}
+
+void view_list::move_view_to_bottom() {
+  const far_host::FarListPos pos = current_pos();
+  finish_reorder(pos, view_order.end(), far_list.ItemsNumber - 1);
+}
+
+void view_list::renumber_command() {
+  renumber_views(view_order);
+  const far_host::FarListPos pos = current_pos();
+  send(far_host::DM_ENABLEREDRAW, 0, 0);
+  fill(cursor_node, pos.SelectPos, pos.TopPos);
+  send(far_host::DM_ENABLEREDRAW, 1, 0);
+  send(far_host::DM_REDRAW, 0, 0);
+}
+
+}  // namespace far_tolvane

@@ -1,0 +1,157 @@
+#include "host/message_ids.h"
+#include "host/windows_api.h"
+#include "dialog/view_list_dialog.h"
+#include "keymacros/key_playback.h"
+#include "plugin/host_api.h"
+
+namespace far_tolvane {
+
+using far_host::key_code;
+using far_host::LONG_PARAM;
+
+namespace {
+
+bool ctrl_held() { return GetKeyState(VK_CONTROL) < 0; }
+
+// Quick switching relies on reading the Ctrl key's state, which only the NT family reports
+// reliably inside a console.
+bool on_nt_family() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  GetVersionExA(&version);
+  return version.dwPlatformId != VER_PLATFORM_WIN32s &&
+         version.dwPlatformId != VER_PLATFORM_WIN32_WINDOWS;
+}
+
+}  // namespace
+
+LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, int param1,
+                                        LONG_PARAM param2) {
+  view_list_dialog_impl& self = *dialog_instance;
+  switch (message) {
+    case far_host::DN_CLOSE:
+      if (param1 < 0) self.restore_active_view();
+      self.dialog_handle = nullptr;
+      post_remaining_keys();
+      return 1;
+    case far_host::DN_KEY:
+      return play_key(static_cast<key_code>(param2), handle_key_callback, &self) ? 1 : 0;
+    case far_host::DN_ENTERIDLE:
+      if (!self.quick_switch) break;
+      if (!ctrl_held()) self.commit_switch();
+      return 1;
+    case far_host::DN_INITDIALOG:
+      return self.init_dialog(dialog);
+    default:
+      break;
+  }
+  return host_api.DefDlgProc(dialog, message, param1, param2);
+}
+
+bool handle_key_callback(void* context, key_code key) {
+  return static_cast<view_list_dialog_impl*>(context)->handle_key(key);
+}
+
+bool view_list_dialog_impl::handle_key(key_code key) {
+  using namespace far_host;
+  const key_code effective = quick_switch ? key & ~KEY_CTRL : key;
+  const bool locked = active_slot->shown()->is_special_panel();
+  auto walk = [&](void (view_list::*command)()) {
+    if (locked)
+      refuse(MNoticeCursor);
+    else
+      (list.*command)();
+  };
+
+  if (effective == KEY_ENTER) {
+    commit_switch();
+  } else if (key == (KEY_CTRL | KEY_ENTER)) {
+    fixed_order = !fixed_order;
+    commit_switch();
+  } else if (effective == KEY_ESC || effective == KEY_F10) {
+    restore_active_view();
+    close();
+  } else if (effective == KEY_DOWN || effective == KEY_MSWHEEL_DOWN ||
+             key == (KEY_CTRL | KEY_TILDE)) {
+    walk(&view_list::cursor_down);
+  } else if (effective == KEY_UP || effective == KEY_MSWHEEL_UP ||
+             key == (KEY_CTRL | KEY_SHIFT | KEY_TILDE)) {
+    walk(&view_list::cursor_up);
+  } else if (effective == KEY_HOME) {
+    walk(&view_list::cursor_home);
+  } else if (effective == KEY_END) {
+    walk(&view_list::cursor_end);
+  } else if (effective == KEY_PGUP) {
+    walk(&view_list::page_up);
+  } else if (effective == KEY_PGDN) {
+    walk(&view_list::page_down);
+  } else if (effective == (KEY_CTRL | KEY_UP)) {
+    list.move_view_up();
+  } else if (effective == (KEY_CTRL | KEY_DOWN)) {
+    list.move_view_down();
+  } else if (effective == (KEY_CTRL | KEY_HOME)) {
+    list.move_view_to_top();
+  } else if (effective == (KEY_CTRL | KEY_END)) {
+    list.move_view_to_bottom();
+  } else if (key == (KEY_CTRL | KEY_SHIFT | KEY_F4)) {
+    if (locked)
+      refuse(MNoticeNew);
+    else
+      list.new_view_command();
+  } else if (key == (KEY_CTRL | KEY_F3)) {
+    if (locked)
+      refuse(MNoticeClone);
+    else
+      list.clone_view_command();
+  } else if (key == (KEY_CTRL | KEY_F4) || effective == KEY_DEL || key == (KEY_CTRL | KEY_DEL)) {
+    list.delete_view_command();
+  } else if (key == (KEY_CTRL | KEY_SHIFT | KEY_F5)) {
+    list.renumber_command();
+  } else if (key == (KEY_CTRL | 'F')) {
+    fixed_order = !fixed_order;
+    relayout();
+  } else if (key == (KEY_CTRL | 'Q')) {
+    if (on_nt_family()) {
+      quick_switch = !quick_switch;
+      relayout();
+    }
+  } else if (key == (KEY_CTRL | 'R')) {
+    list.refresh_command();
+  } else if (key == KEY_KILLFOCUS && quick_switch) {
+    restore_active_view();
+    close();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void view_list_dialog_impl::preview_cursor_view() {
+  view* under_cursor = *list.cursor_node;
+  if (under_cursor == list.applied_view) return;
+  list.applied_view = under_cursor;
+  under_cursor->apply();
+}
+
+void view_list_dialog_impl::restore_active_view() {
+  view* own = active_slot->shown();
+  if (own == list.applied_view) return;
+  list.applied_view = own;
+  own->apply();
+}
+
+void view_list_dialog_impl::commit_switch() {
+  preview_cursor_view();
+  list.cursor_node = switch_to_view(list.cursor_node, fixed_order);
+  close();
+}
+
+void view_list_dialog_impl::refuse(int title_id) {
+  notice.show(quick_switch, title_id);
+  if (quick_switch) close();
+}
+
+// Every close of the dialog's own making passes 0, so DN_CLOSE never restores for it.
+void view_list_dialog_impl::close() { send(far_host::DM_CLOSE, 0, 0); }
+
+}  // namespace far_tolvane

@@ -1,0 +1,105 @@
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "dialog/view_list_dialog.h"
+#include "plugin/host_api.h"
+#include "views/view_numbers.h"
+
+namespace far_tolvane {
+
+using far_host::FarListItem;
+using far_host::LONG_PARAM;
+
+int number_column_width() {
+  int digits = 1;
+  for (int number = largest_view_number(); number >= 10; number /= 10) ++digits;
+  return digits;
+}
+
+view_list::view_list(view_list_dialog_impl* owner) : owner(owner), cursor_node(view_order.begin()) {}
+
+void view_list::measure(int& width, int& count) {
+  width = 0;
+  count = 0;
+  widest_name = 0;
+  if (view_order.empty()) {
+    width = 4;
+    return;
+  }
+  const int digits = number_column_width();
+  for (const view* shown : view_order) {
+    const int name = static_cast<int>(std::strlen(GetMsg(shown->kind_message_id())));
+    widest_name = std::max(widest_name, name);
+    const int line = digits + name + static_cast<int>(std::strlen(shown->path())) + 6;
+    width = std::max(width, line);
+    ++count;
+  }
+  width += 4;
+}
+
+void view_list::fill(view_position cursor, int select_pos, int) {
+  cursor_node = cursor;
+  const far_host::FarDialogItem& list_box = owner->items[2];
+  const int digits = number_column_width();
+  // A console too narrow for the fixed columns leaves the location column empty.
+  const int location_width = std::max(0, list_box.X2 - list_box.X1 - digits - widest_name - 9);
+
+  auto fresh = std::make_unique<FarListItem[]>(view_order.size());
+  FarListItem* line = fresh.get();
+  for (const view* shown : view_order) {
+    line->Flags = is_shown_on_other_panel(shown) ? far_host::LIF_DISABLE : 0;
+    char marker = ' ';
+    if (!shown->shown_in.empty()) marker = *panel_side(shown->shown_in.front()) == 'L' ? '<' : '>';
+    const char mark = shown->exists() ? '.' : '-';
+    const char* location = location_width > 0 ? shown->short_path(location_width) : "";
+    // The bounded output cuts a line that a very wide console would make longer than Text.
+    std::snprintf(line->Text, sizeof line->Text, "%*d%c %-*.*s %c %-*.*s ", digits, shown->number,
+                  mark, widest_name, widest_name, GetMsg(shown->kind_message_id()), marker,
+                  location_width, location_width, location);
+    line->Reserved[0] = line->Reserved[1] = line->Reserved[2] = 0;
+    ++line;
+  }
+  lines = std::move(fresh);
+  line_count = static_cast<int>(view_order.size());
+  far_list = {line_count, lines.get()};
+
+  if (!owner->dialog_handle) return;
+  send(far_host::DM_LISTSET, 2, reinterpret_cast<LONG_PARAM>(&far_list));
+  set_list_pos({select_pos, 0});
+}
+
+int view_list::list_height() const {
+  const far_host::FarDialogItem& list_box = owner->items[2];
+  return list_box.Y2 - list_box.Y1 + 1;
+}
+
+void view_list::list_window_top(far_host::FarListPos& pos) const {
+  const int count = far_list.ItemsNumber;
+  const int rows = list_height();
+  const int half = rows / 2;
+  if (count < rows || pos.SelectPos < half)
+    pos.TopPos = 0;
+  else if (pos.SelectPos + half + 1 < count)
+    pos.TopPos = pos.SelectPos - half + 1;
+  else
+    pos.TopPos = count - rows;
+}
+
+far_host::FarListPos view_list::current_pos() const {
+  far_host::FarListPos pos{};
+  send(far_host::DM_LISTGETCURPOS, 2, reinterpret_cast<LONG_PARAM>(&pos));
+  return pos;
+}
+
+// Puts the host's cursor on the line, with the window placed by the top-line rule.
+void view_list::set_list_pos(far_host::FarListPos pos) const {
+  list_window_top(pos);
+  send(far_host::DM_LISTSETCURPOS, 2, reinterpret_cast<LONG_PARAM>(&pos));
+}
+
+LONG_PARAM view_list::send(int message, int param1, LONG_PARAM param2) const {
+  return owner->send(message, param1, param2);
+}
+
+}  // namespace far_tolvane

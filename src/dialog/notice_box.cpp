@@ -1,0 +1,86 @@
+#include "dialog/notice_box.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "dialog/view_list_dialog.h"
+#include "host/message_ids.h"
+#include "host/windows_api.h"
+#include "plugin/host_api.h"
+
+namespace far_tolvane {
+
+using far_host::FarDialogItem;
+using far_host::LONG_PARAM;
+
+namespace {
+
+FarDialogItem text_item(int type, int x1, int y1, const char* text) {
+  FarDialogItem item{};
+  item.Type = type;
+  item.X1 = x1;
+  item.Y1 = y1;
+  std::strncpy(item.Data, text, sizeof item.Data - 1);
+  return item;
+}
+
+int length(const std::string& text) { return static_cast<int>(text.size()); }
+
+}  // namespace
+
+std::string substitute_kind(const char* format, const char* kind) {
+  std::string text = format;
+  const std::size_t slot = text.find("%s");
+  if (slot != std::string::npos) text.replace(slot, 2, kind);
+  return text;
+}
+
+bool notice_box::show(bool quick, int title_id) {
+  quick_switch = quick;
+  const int mx = quick ? 0 : 2;
+  const int my = quick ? 0 : 1;
+  const std::string title = GetMsg(title_id);
+  const std::string first_line = GetMsg(far_host::MNoticeLine1);
+  const std::string second_line = substitute_kind(
+      GetMsg(far_host::MNoticeLine2Format), GetMsg(active_slot->shown()->kind_message_id()));
+  const int inner_width =
+      std::max({length(first_line), length(second_line), length(title) + 2});
+  const int box_width = inner_width + 2 * mx + 4;
+  const int box_height = quick ? 4 : 7;
+
+  items[0] = text_item(far_host::DI_DOUBLEBOX, mx, my, title.c_str());
+  items[0].X2 = box_width - mx - 1;
+  items[0].Y2 = box_height - my - 1;
+  items[1] = text_item(far_host::DI_TEXT, -1, my + 1, first_line.c_str());
+  items[2] = text_item(far_host::DI_TEXT, -1, my + 2, second_line.c_str());
+  items[3] = text_item(far_host::DI_BUTTON, -1, box_height - my - 2, GetMsg(far_host::MOk));
+  items[3].Flags = far_host::DIF_CENTERGROUP | (quick ? far_host::DIF_HIDDEN : 0);
+  items[3].Focus = 1;
+  items[3].DefaultButton = 1;
+
+  host_api.DialogEx(host_api.ModuleNumber, -1, -1, box_width, box_height, nullptr, items, 4, 0,
+                    far_host::FDLG_WARNING, notice_box_proc, 0);
+  return false;
+}
+
+LONG_PARAM FARAPI notice_box_proc(far_host::HANDLE dialog, int message, int param1,
+                                  LONG_PARAM param2) {
+  notice_box& box = dialog_instance->notice;
+  if (message == far_host::DN_INITDIALOG) {
+    box.dialog_handle = dialog;
+    far_host::COORD centre{-1, -1};
+    host_api.SendDlgMessage(dialog, far_host::DM_MOVEDIALOG, 1,
+                            reinterpret_cast<LONG_PARAM>(&centre));
+    if (!box.quick_switch) {
+      far_host::COORD one_row_lower{0, 1};
+      host_api.SendDlgMessage(dialog, far_host::DM_MOVEDIALOG, 0,
+                              reinterpret_cast<LONG_PARAM>(&one_row_lower));
+    }
+    return 0;
+  }
+  if (message == far_host::DN_ENTERIDLE && box.quick_switch && GetKeyState(VK_CONTROL) >= 0)
+    host_api.SendDlgMessage(box.dialog_handle, far_host::DM_CLOSE, 0, 0);
+  return host_api.DefDlgProc(dialog, message, param1, param2);
+}
+
+}  // namespace far_tolvane

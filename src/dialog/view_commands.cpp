@@ -1,0 +1,61 @@
+// Refresh, new, clone and delete: the commands that change the set of views or a view's state.
+#include "dialog/view_list_dialog.h"
+
+namespace far_tolvane {
+
+using far_host::LONG_PARAM;
+
+// The dialog follows the changed list in size and stays centred; the view under the cursor is
+// applied even when it already was.
+void view_list::relayout_and_apply(far_host::FarListPos pos) {
+  send(far_host::DM_ENABLEREDRAW, 0, 0);
+  owner->layout(cursor_node, pos.SelectPos, pos.TopPos);
+  applied_view = *cursor_node;
+  applied_view->apply();
+  send(far_host::DM_ENABLEREDRAW, 1, 0);
+  send(far_host::DM_REDRAW, 0, 0);
+}
+
+void view_list::refresh_command() {
+  const far_host::FarListPos pos = current_pos();
+  (*cursor_node)->check_exists();
+  relayout_and_apply(pos);
+}
+
+// The list still shows the old lines, so the cursor's line is the new entry's line.
+void view_list::new_view_command() {
+  cursor_node = create_view_at(cursor_node);
+  const far_host::FarListPos pos = current_pos();
+  (*cursor_node)->check_exists();
+  relayout_and_apply(pos);
+}
+
+void view_list::clone_view_command() {
+  cursor_node = clone_view_at(cursor_node);
+  const far_host::FarListPos pos = current_pos();
+  (*cursor_node)->check_exists();
+  relayout_and_apply(pos);
+}
+
+void view_list::delete_view_command() {
+  if (owned_views.size() <= 2) return;
+  const bool was_active = *cursor_node == active_slot->shown();
+  far_host::FarListPos pos = current_pos();
+  if (applied_view == *cursor_node) applied_view = nullptr;
+  cursor_node = delete_view_at(cursor_node);
+  while (cursor_node != view_order.end() && is_shown_on_other_panel(*cursor_node)) {
+    ++cursor_node;
+    ++pos.SelectPos;
+  }
+  if (cursor_node == view_order.end()) {
+    do {
+      --cursor_node;
+      --pos.SelectPos;
+    } while (is_shown_on_other_panel(*cursor_node));
+  }
+  if (was_active) active_slot->set_view(*cursor_node);
+  (*cursor_node)->check_exists();
+  relayout_and_apply(pos);
+}
+
+}  // namespace far_tolvane

@@ -1,0 +1,109 @@
+// The view list dialog: one framed list line per view, the plugin's only window.
+#pragma once
+
+#include <memory>
+
+#include "dialog/notice_box.h"
+#include "dialog/static_items.h"
+#include "host/far_api.h"
+#include "host/key_codes.h"
+#include "slots/view_registry.h"
+
+namespace far_tolvane {
+
+class view_list_dialog {
+ public:
+  virtual int run() = 0;
+  virtual ~view_list_dialog() = default;
+};
+
+class view_list_dialog_impl;
+
+// The list state and every command that changes it.
+class view_list {
+ public:
+  explicit view_list(view_list_dialog_impl* owner);
+
+  void measure(int& width, int& count);
+  void fill(view_position cursor, int select_pos, int top_pos);
+  void list_window_top(far_host::FarListPos& pos) const;
+
+  void refresh_command();
+  void new_view_command();
+  void clone_view_command();
+  void delete_view_command();
+  void relayout_and_apply(far_host::FarListPos pos);
+
+  void cursor_down();
+  void cursor_up();
+  void cursor_home();
+  void cursor_end();
+  void page_up();
+  void page_down();
+  void move_view_up();
+  void move_view_down();
+  void move_view_to_top();
+  void move_view_to_bottom();
+  void renumber_command();
+
+  far_host::FarList far_list{};
+  int line_count = 0;
+  std::unique_ptr<far_host::FarListItem[]> lines;
+  view_list_dialog_impl* owner;
+  view_position cursor_node;
+  view* applied_view = nullptr;  // not owned
+  int widest_name = 0;
+
+ private:
+  far_host::FarListPos current_pos() const;
+  void set_list_pos(far_host::FarListPos pos) const;
+  void step_next(far_host::FarListPos& pos);
+  void step_previous(far_host::FarListPos& pos);
+  void present_cursor(far_host::FarListPos pos);
+  void finish_reorder(far_host::FarListPos pos, view_position target, int select_pos);
+  int list_height() const;
+  far_host::LONG_PARAM send(int message, int param1, far_host::LONG_PARAM param2) const;
+};
+
+class view_list_dialog_impl final : public view_list_dialog,
+                                    public static_items<far_host::FarDialogItem, 3> {
+ public:
+  view_list_dialog_impl();
+  int run() override;
+
+  void layout(view_position cursor, int select_pos, int top_pos);
+  void relayout();
+  far_host::LONG_PARAM init_dialog(far_host::HANDLE handle);
+
+  bool handle_key(far_host::key_code key);
+  void preview_cursor_view();
+  void restore_active_view();
+  void commit_switch();
+
+  far_host::LONG_PARAM send(int message, int param1, far_host::LONG_PARAM param2) const;
+
+  int width = 0;
+  int height = 0;
+  far_host::HANDLE dialog_handle = nullptr;
+  view_list list;
+  notice_box notice;
+  bool quick_switch = false;
+
+ private:
+  void refuse(int title_id);
+  void close();
+};
+
+extern std::unique_ptr<view_list_dialog_impl> dialog_instance;
+
+void create_view_list_dialog();
+void destroy_view_list_dialog();
+
+far_host::LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message,
+                                                  int param1, far_host::LONG_PARAM param2);
+bool handle_key_callback(void* context, far_host::key_code key);
+
+// Digits of the number column: those of the largest view number.
+int number_column_width();
+
+}  // namespace far_tolvane

@@ -1,0 +1,96 @@
+#include "plugin/lifecycle.h"
+
+#include <cstring>
+
+#include "dialog/view_list_dialog.h"
+#include "host/message_ids.h"
+#include "keymacros/key_macro_table.h"
+#include "plugin/host_api.h"
+#include "slots/view_registry.h"
+
+namespace far_tolvane {
+namespace {
+
+bool host_too_old = false;
+
+// A too-old host's table is not taken, but the warning still needs the host's GetMsg and
+// Message: they are kept here when the smaller table the host gave does hold them.
+struct too_old_warning_ops {
+  int module_number = 0;
+  far_host::FARAPIGETMSG get_msg = nullptr;
+  far_host::FARAPIMESSAGE message = nullptr;
+};
+too_old_warning_ops warning_ops;
+
+const char* menu_strings[1];
+
+bool table_holds(unsigned size, std::size_t offset, std::size_t field_size) {
+  return offset + field_size <= size;
+}
+
+void keep_warning_ops(const far_host::PluginStartupInfo& info, unsigned size) {
+  using far_host::PluginStartupInfo;
+  warning_ops = {};
+  if (table_holds(size, offsetof(PluginStartupInfo, GetMsg), sizeof info.GetMsg) &&
+      table_holds(size, offsetof(PluginStartupInfo, Message), sizeof info.Message)) {
+    warning_ops = {info.ModuleNumber, info.GetMsg, info.Message};
+  }
+}
+
+void show_too_old_warning() {
+  if (!warning_ops.get_msg || !warning_ops.message) return;
+  const char* items[3];
+  for (int i = 0; i < 3; ++i) items[i] = warning_ops.get_msg(warning_ops.module_number, i);
+  warning_ops.message(warning_ops.module_number, far_host::FMSG_WARNING, nullptr, items, 3, 1);
+}
+
+}  // namespace
+
+int get_min_far_version() { return far_host::FAR_VERSION_1_70_BUILD_1282; }
+
+bool is_host_too_old() { return host_too_old; }
+
+void set_startup_info(const far_host::PluginStartupInfo* info) {
+  host_too_old = true;
+  if (!info) return;
+  const auto size = static_cast<unsigned>(info->StructSize);
+  if (size < static_cast<unsigned>(far_host::MIN_STARTUP_INFO_SIZE)) {
+    keep_warning_ops(*info, size);
+    return;
+  }
+  host_too_old = false;
+  std::memcpy(&host_api, info, sizeof host_api);
+  std::memcpy(&host_standard_functions, info->FSF, sizeof host_standard_functions);
+  host_api.FSF = &host_standard_functions;
+
+  write_default_key_macros();
+  fixed_order = false;
+  create_initial_views();
+  create_view_list_dialog();
+}
+
+void get_plugin_info(far_host::PluginInfo* info) {
+  info->StructSize = sizeof(far_host::PluginInfo);
+  // Before a table is accepted there is no GetMsg to ask; the entry then stays empty.
+  menu_strings[0] = host_api.GetMsg ? GetMsg(far_host::MMenuEntry) : "";
+  info->PluginMenuStrings = menu_strings;
+  info->PluginMenuStringsNumber = 1;
+}
+
+far_host::HANDLE open_plugin(int, int) {
+  if (host_too_old) {
+    show_too_old_warning();
+    return far_host::invalid_handle;
+  }
+  sync_active_slot();
+  load_key_macros();
+  if (dialog_instance) dialog_instance->run();
+  return far_host::invalid_handle;
+}
+
+void exit_far() {
+  destroy_view_list_dialog();
+  destroy_all_views();
+}
+
+}  // namespace far_tolvane

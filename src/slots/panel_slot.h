@@ -1,0 +1,24 @@
+// One of the host's two panels and the view it shows.
+#pragma once
+
+#include "views/view.h"
+
+namespace far_tolvane {
+
+class panel_slot {
+ public:
+  explicit panel_slot(view* shown);
+  panel_slot(const panel_slot&) = delete;
+  panel_slot& operator=(const panel_slot&) = delete;
+
+  // Setting the view already shown moves this slot to the end of its shown_in.
+  void set_view(view* shown);
+  // Leaves the view's shown_in just before the slot is destroyed.
+  void detach();
+  view* shown() const { return view_; }
+
+ private:
+  view* view_;  // not owned; may be empty
+};
+
+}  // namespace far_tolvane

@@ -1,0 +1,197 @@
+#include "views/file_panel_view.h"
+
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
+
+#include "host/message_ids.h"
+#include "host/windows_api.h"
+#include "plugin/host_api.h"
+
+namespace far_tolvane {
+
+using far_host::PanelInfo;
+using far_host::PluginPanelItem;
+
+const char fallback_dir[] = "C:\\";
+
+namespace {
+
+char short_path_buffer[far_host::NM];
+
+int panel_control(int command, void* param) {
+  return host_api.Control(far_host::invalid_handle, command, param);
+}
+
+// Starts from a zeroed record so that a failed query never leaves fields unfilled.
+PanelInfo query_panel(int command) {
+  PanelInfo info{};
+  panel_control(command, &info);
+  return info;
+}
+
+char* duplicate(const char* text) {
+  if (!text) return nullptr;
+  const std::size_t size = std::strlen(text) + 1;
+  char* copy = new char[size];
+  std::memcpy(copy, text, size);
+  return copy;
+}
+
+std::string_view file_name(const PluginPanelItem& item) {
+  const char* name = item.FindData.cFileName;
+  return {name, strnlen(name, sizeof item.FindData.cFileName)};
+}
+
+}  // namespace
+
+std::unique_ptr<file_panel_view> file_panel_view::capture_active_panel() {
+  return std::make_unique<file_panel_view>(query_panel(far_host::FCTL_GETPANELINFO));
+}
+
+std::unique_ptr<file_panel_view> file_panel_view::capture_passive_panel() {
+  return std::make_unique<file_panel_view>(query_panel(far_host::FCTL_GETANOTHERPANELINFO));
+}
+
+std::unique_ptr<file_panel_view> file_panel_view::create_at_fallback_dir() {
+  panel_control(far_host::FCTL_SETPANELDIR, const_cast<char*>(fallback_dir));
+  return capture_active_panel();
+}
+
+file_panel_view::file_panel_view(const PanelInfo& info) : panel_info(info), dir_exists(true) {
+  copy_items();
+}
+
+file_panel_view::file_panel_view(const file_panel_view& source)
+    : view(source), panel_info(source.panel_info), dir_exists(source.dir_exists) {
+  copy_items();
+}
+
+file_panel_view::~file_panel_view() { free_items(); }
+
+void file_panel_view::refresh_from_active_panel() {
+  refresh_from(query_panel(far_host::FCTL_GETPANELINFO));
+}
+
+void file_panel_view::refresh_from_passive_panel() {
+  refresh_from(query_panel(far_host::FCTL_GETANOTHERPANELINFO));
+}
+
+void file_panel_view::refresh_from(const PanelInfo& info) {
+  if (!exists() && std::strcmp(info.CurDir, fallback_dir) == 0) return;
+  free_items();
+  panel_info = info;
+  dir_exists = true;
+  copy_items();
+}
+
+int file_panel_view::kind_message_id() const {
+  if (panel_info.Plugin == 1) return far_host::MKindPlugin;
+  switch (panel_info.PanelType) {
+    case far_host::PTYPE_FILEPANEL: return far_host::MKindFile;
+    case far_host::PTYPE_TREEPANEL: return far_host::MKindTree;
+    case far_host::PTYPE_QVIEWPANEL: return far_host::MKindQuickView;
+    case far_host::PTYPE_INFOPANEL: return far_host::MKindInfo;
+    default: return far_host::MKindOther;
+  }
+}
+
+const char* file_panel_view::path() const { return panel_info.CurDir; }
+
+const char* file_panel_view::short_path(int width) const {
+  std::memcpy(short_path_buffer, panel_info.CurDir, sizeof short_path_buffer);
+  short_path_buffer[sizeof short_path_buffer - 1] = '\0';
+  return host_api.FSF->TruncPathStr(short_path_buffer, width);
+}
+
+bool file_panel_view::is_special_panel() const {
+  return panel_info.Plugin == 1 || panel_info.PanelType != far_host::PTYPE_FILEPANEL;
+}
+
+bool file_panel_view::exists() const { return dir_exists; }
+
+bool file_panel_view::check_exists() {
+  const DWORD attributes = GetFileAttributesA(panel_info.CurDir);
+  dir_exists = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  return dir_exists;
+}
+
+void file_panel_view::apply() const {
+  panel_control(far_host::FCTL_SETPANELDIR,
+                const_cast<char*>(exists() ? panel_info.CurDir : fallback_dir));
+  int view_mode = panel_info.ViewMode;
+  panel_control(far_host::FCTL_SETVIEWMODE, &view_mode);
+  int sort_mode = panel_info.SortMode;
+  panel_control(far_host::FCTL_SETSORTMODE, &sort_mode);
+  int reversed = (panel_info.Flags & far_host::PFLAGS_REVERSESORTORDER) ? 1 : 0;
+  panel_control(far_host::FCTL_SETSORTORDER, &reversed);
+  if (exists()) {
+    restore_selection();
+    far_host::PanelRedrawInfo redraw{panel_info.CurrentItem, panel_info.TopPanelItem};
+    panel_control(far_host::FCTL_REDRAWPANEL, &redraw);
+  } else {
+    panel_control(far_host::FCTL_REDRAWPANEL, nullptr);
+  }
+  panel_control(far_host::FCTL_SETSORTORDER, &reversed);
+}
+
+// Each saved selected name selects the first fresh item of exactly that name. An index of the
+// fresh names keeps this linear where a scan per saved name would be quadratic.
+void file_panel_view::restore_selection() const {
+  PanelInfo fresh = query_panel(far_host::FCTL_GETPANELINFO);
+  std::unordered_map<std::string_view, PluginPanelItem*> first_of_name;
+  bool indexed = false;
+  for (int i = 0; i < panel_info.ItemsNumber; ++i) {
+    const PluginPanelItem& saved = panel_info.PanelItems[i];
+    if (!(saved.Flags & far_host::PPIF_SELECTED)) continue;
+    if (!indexed) {
+      first_of_name.reserve(fresh.ItemsNumber > 0 ? fresh.ItemsNumber : 0);
+      for (int j = 0; j < fresh.ItemsNumber; ++j)
+        first_of_name.emplace(file_name(fresh.PanelItems[j]), &fresh.PanelItems[j]);
+      indexed = true;
+    }
+    auto match = first_of_name.find(file_name(saved));
+    if (match != first_of_name.end()) match->second->Flags |= far_host::PPIF_SELECTED;
+  }
+  panel_control(far_host::FCTL_SETSELECTION, &fresh);
+}
+
+std::unique_ptr<view> file_panel_view::clone() const {
+  return std::make_unique<file_panel_view>(*this);
+}
+
+void file_panel_view::copy_items() {
+  const PluginPanelItem* source = panel_info.PanelItems;
+  if (!source) panel_info.ItemsNumber = 0;
+  const int count = panel_info.ItemsNumber > 0 ? panel_info.ItemsNumber : 0;
+  panel_info.PanelItems = count > 0 ? new PluginPanelItem[count] : nullptr;
+  if (count > 0) std::memcpy(panel_info.PanelItems, source, count * sizeof(PluginPanelItem));
+  for (int i = 0; i < count; ++i) {
+    PluginPanelItem& item = panel_info.PanelItems[i];
+    item.Description = duplicate(item.Description);
+    item.Owner = duplicate(item.Owner);
+    if (item.CustomColumnData) {
+      const int columns = item.CustomColumnNumber > 0 ? item.CustomColumnNumber : 0;
+      char** data = new char*[columns > 0 ? columns : 1];
+      for (int c = 0; c < columns; ++c) data[c] = duplicate(item.CustomColumnData[c]);
+      item.CustomColumnData = data;
+    }
+  }
+}
+
+void file_panel_view::free_items() {
+  const int count = panel_info.ItemsNumber > 0 ? panel_info.ItemsNumber : 0;
+  for (int i = 0; i < count; ++i) {
+    PluginPanelItem& item = panel_info.PanelItems[i];
+    delete[] item.Description;
+    delete[] item.Owner;
+    if (item.CustomColumnData) {
+      for (int c = 0; c < item.CustomColumnNumber; ++c) delete[] item.CustomColumnData[c];
+      delete[] item.CustomColumnData;
+    }
+  }
+  delete[] panel_info.PanelItems;
+  panel_info.PanelItems = nullptr;
+}
+
+}  // namespace far_tolvane

@@ -1,0 +1,52 @@
+// A view of one of the host's file panels: captures the panel's whole state and restores it
+// into the focused panel.
+#pragma once
+
+#include <memory>
+
+#include "host/far_api.h"
+#include "views/view.h"
+
+namespace far_tolvane {
+
+// Where a panel goes when a view's directory has vanished.
+extern const char fallback_dir[];
+
+class file_panel_view final : public view {
+ public:
+  static std::unique_ptr<file_panel_view> capture_active_panel();
+  static std::unique_ptr<file_panel_view> capture_passive_panel();
+  // Moves the focused panel to fallback_dir first.
+  static std::unique_ptr<file_panel_view> create_at_fallback_dir();
+
+  explicit file_panel_view(const far_host::PanelInfo& info);
+  file_panel_view(const file_panel_view& source);
+  ~file_panel_view() override;
+
+  void refresh_from_active_panel();
+  void refresh_from_passive_panel();
+  // Keeps a missing view while the panel sits exactly at fallback_dir, where apply sent it.
+  void refresh_from(const far_host::PanelInfo& info);
+
+  int kind_message_id() const override;
+  const char* path() const override;
+  const char* short_path(int width) const override;
+  bool is_special_panel() const override;
+  bool exists() const override;
+  bool check_exists() override;
+  void apply() const override;
+  std::unique_ptr<view> clone() const override;
+
+  const far_host::PanelInfo& saved_panel() const { return panel_info; }
+
+ private:
+  void copy_items();
+  void free_items();
+  void restore_selection() const;
+
+  // PanelItems points at the view's own item array, never at host memory.
+  far_host::PanelInfo panel_info;
+  bool dir_exists;
+};
+
+}  // namespace far_tolvane

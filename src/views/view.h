@@ -1,0 +1,41 @@
+// A saved state of a panel that a panel can be switched to; every other part handles views
+// through this interface.
+#pragma once
+
+#include <list>
+#include <memory>
+
+namespace far_tolvane {
+
+class panel_slot;
+
+class view {
+ public:
+  view& operator=(const view&) = delete;
+  virtual ~view();
+
+  virtual int kind_message_id() const = 0;
+  virtual const char* path() const = 0;
+  // Valid until the next short_path call on any view.
+  virtual const char* short_path(int width) const = 0;
+  virtual bool is_special_panel() const;
+  virtual bool exists() const = 0;
+  virtual bool check_exists() = 0;
+  virtual void apply() const = 0;
+  // A copy with its own new number, shown by no panel.
+  virtual std::unique_ptr<view> clone() const = 0;
+
+  void add_slot(panel_slot* slot);
+  void remove_slot(panel_slot* slot);
+
+  // The panels that show this view, in the order they were attached; not owned.
+  std::list<panel_slot*> shown_in;
+  int number;
+
+ protected:
+  view();
+  // A copy never shares its source's number or panels.
+  view(const view&);
+};
+
+}  // namespace far_tolvane
