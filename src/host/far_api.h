@@ -23,7 +23,11 @@ using LONG_PARAM = std::intptr_t;
 inline HANDLE const invalid_handle = reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(-1));
 constexpr int NM = 260;
 
+// The host packs its records to 2 bytes. The native test build keeps natural alignment: its
+// 8-byte pointers would otherwise sit misaligned, and its layouts only meet the test host's.
+#if UINTPTR_MAX == 0xFFFFFFFFu
 #pragma pack(push, 2)
+#endif
 
 struct FILETIME {
   DWORD dwLowDateTime;
@@ -200,7 +204,9 @@ struct PluginStartupInfo {
   FAROPAQUEPROC ViewerControl;
 };
 
+#if UINTPTR_MAX == 0xFFFFFFFFu
 #pragma pack(pop)
+#endif
 
 // Dialog item types and flags.
 constexpr int DI_TEXT = 0;

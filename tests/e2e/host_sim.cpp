@@ -1,0 +1,164 @@
+#include "e2e/sim.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace sim {
+
+const char key_macro_area[] = "Software\\Far\\KeyMacros\\Tolvane";
+
+std::vector<scenario>& registry() {
+  static std::vector<scenario> all;
+  return all;
+}
+
+plugin::plugin(const std::string& dll_path) : module_(LoadLibraryA(dll_path.c_str())) {}
+
+plugin::~plugin() {
+  if (module_) FreeLibrary(module_);
+}
+
+FARPROC plugin::export_named(const char* name) const { return GetProcAddress(module_, name); }
+
+namespace {
+
+template <typename Function>
+Function entry(FARPROC address) {
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+}
+
+}  // namespace
+
+int plugin::min_far_version() {
+  return entry<int(WINAPI*)()>(export_named("GetMinFarVersion"))();
+}
+
+void plugin::set_startup_info(const far_host::PluginStartupInfo& info) {
+  entry<void(WINAPI*)(const far_host::PluginStartupInfo*)>(export_named("SetStartupInfo"))(&info);
+}
+
+void plugin::get_plugin_info(far_host::PluginInfo& info) {
+  entry<void(WINAPI*)(far_host::PluginInfo*)>(export_named("GetPluginInfo"))(&info);
+}
+
+HANDLE plugin::open() {
+  return entry<HANDLE(WINAPI*)(int, int)>(export_named("OpenPlugin"))(0, 0);
+}
+
+void plugin::exit_far() { entry<void(WINAPI*)()>(export_named("ExitFAR"))(); }
+
+void context::check(bool ok, const char* what, const char* file, int line) {
+  if (ok) return;
+  ++failures;
+  std::printf("    failed: %s (%s:%d)\n", what, file, line);
+}
+
+void context::make_dir(const std::string& name, std::vector<std::string> files) {
+  CreateDirectoryA(dir(name).c_str(), nullptr);
+  for (const auto& file : files) {
+    HANDLE handle = CreateFileA((dir(name) + "\\" + file).c_str(), GENERIC_WRITE, 0, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  }
+}
+
+void context::panels(const std::string& left, const std::string& right) {
+  host->change_dir(host->panels[0], dir(left));
+  host->change_dir(host->panels[1], dir(right));
+  host->active = 0;
+}
+
+void delete_registry_tree(const std::string& path) {
+  RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
+}
+
+void set_ctrl_key(bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = keys[VK_LCONTROL] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+namespace {
+
+std::optional<std::vector<std::string>> list_real_dir(const std::string& dir) {
+  const DWORD attributes = GetFileAttributesA(dir.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  std::vector<std::string> names;
+  const std::string pattern = dir.back() == '\\' ? dir + "*" : dir + "\\*";
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (std::strcmp(found.cFileName, ".") && std::strcmp(found.cFileName, ".."))
+      names.emplace_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return names;
+}
+
+void remove_tree(const std::string& dir) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      if (!std::strcmp(found.cFileName, ".") || !std::strcmp(found.cFileName, "..")) continue;
+      const std::string path = dir + "\\" + found.cFileName;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        remove_tree(path);
+      else
+        DeleteFileA(path.c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(dir.c_str());
+}
+
+std::string folder_of(const std::string& path) {
+  const std::size_t cut = path.find_last_of("\\/");
+  return cut == std::string::npos ? "." : path.substr(0, cut);
+}
+
+}  // namespace
+
+}  // namespace sim
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::printf("usage: host_sim Tolvane.dll [scenario]\n");
+    return 2;
+  }
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  const std::string root = std::string(temp) + "tolvane-e2e";
+  int passed = 0, failed = 0;
+  for (const auto& each : sim::registry()) {
+    if (argc > 2 && std::strcmp(argv[2], each.name) != 0) continue;
+    sim::remove_tree(root);
+    CreateDirectoryA(root.c_str(), nullptr);
+    sim::delete_registry_tree(sim::key_macro_area);
+    SetEnvironmentVariableA("FARUSER", nullptr);
+    sim::set_ctrl_key(false);
+
+    host_model::model host;
+    host.load_language_file(sim::folder_of(argv[1]) + "\\TolvaneEng.lng");
+    host.list_dir = sim::list_real_dir;
+    host.set_ctrl = sim::set_ctrl_key;
+    sim::context ctx{argv[1], root, &host, 0};
+    std::printf("%s\n", each.name);
+    each.run(ctx);
+    if (ctx.failures) {
+      ++failed;
+      std::printf("FAILED %s\n", each.name);
+    } else {
+      ++passed;
+    }
+    std::fflush(stdout);
+  }
+  sim::remove_tree(root);
+  sim::delete_registry_tree(sim::key_macro_area);
+  std::printf("e2e: %d passed, %d failed\n", passed, failed);
+  return failed ? 1 : 0;
+}

@@ -1,0 +1,211 @@
+#include "native/fake_windows.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <strings.h>
+
+namespace fake_windows {
+namespace {
+
+std::unique_ptr<machine> the_machine = std::make_unique<machine>();
+
+struct open_key {
+  registry_key* key;
+  std::string path;
+};
+
+open_key* as_open(HKEY key) { return reinterpret_cast<open_key*>(key); }
+
+std::string join(const std::string& base, const std::string& sub) {
+  if (base.empty()) return sub;
+  if (sub.empty()) return base;
+  return base + "\\" + sub;
+}
+
+// Resolves a parent handle and a sub path; with `create` missing keys are made.
+registry_key* walk(HKEY parent, const char* sub, bool create, bool* created, std::string* path) {
+  registry_key* key;
+  std::string base;
+  if (parent == HKEY_CURRENT_USER) {
+    key = &the_machine->current_user;
+  } else {
+    key = as_open(parent)->key;
+    base = as_open(parent)->path;
+  }
+  *path = join(base, sub ? sub : "");
+  if (!the_machine->refused_key.empty() && !strcasecmp(path->c_str(), the_machine->refused_key.c_str()))
+    return nullptr;
+  std::string rest = sub ? sub : "";
+  if (created) *created = false;
+  while (!rest.empty()) {
+    const std::size_t cut = rest.find('\\');
+    const std::string part = rest.substr(0, cut);
+    rest = cut == std::string::npos ? "" : rest.substr(cut + 1);
+    auto found = key->sub_keys.find(part);
+    if (found == key->sub_keys.end()) {
+      if (!create) return nullptr;
+      if (created) *created = true;
+      found = key->sub_keys.emplace(part, registry_key{}).first;
+    }
+    key = &found->second;
+  }
+  return key;
+}
+
+HKEY open_handle(registry_key* key, const std::string& path) {
+  ++the_machine->open_registry_handles;
+  return reinterpret_cast<HKEY>(new open_key{key, path});
+}
+
+}  // namespace
+
+bool case_insensitive::operator()(const std::string& a, const std::string& b) const {
+  return strcasecmp(a.c_str(), b.c_str()) < 0;
+}
+
+machine& state() { return *the_machine; }
+
+void reset() { the_machine = std::make_unique<machine>(); }
+
+std::optional<std::vector<std::string>> machine::list_dir(const std::string& dir) const {
+  auto found = files.find(dir);
+  if (found == files.end() || !(found->second & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
+  const std::string prefix = dir.back() == '\\' ? dir : dir + "\\";
+  std::vector<std::string> names;
+  for (const auto& [path, attributes] : files) {
+    if (path.size() <= prefix.size() || path.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string rest = path.substr(prefix.size());
+    if (rest.find('\\') == std::string::npos) names.push_back(rest);
+  }
+  return names;
+}
+
+registry_key* machine::find_key(const std::string& path) {
+  std::string resolved;
+  return walk(HKEY_CURRENT_USER, path.c_str(), false, nullptr, &resolved);
+}
+
+void machine::set_string(const std::string& key_path, const std::string& name,
+                         const std::string& text, bool terminated) {
+  std::string resolved;
+  registry_key* key = walk(HKEY_CURRENT_USER, key_path.c_str(), true, nullptr, &resolved);
+  registry_value value{REG_SZ, std::vector<BYTE>(text.begin(), text.end())};
+  if (terminated) value.data.push_back(0);
+  key->values[name] = value;
+}
+
+}  // namespace fake_windows
+
+using fake_windows::state;
+
+DWORD GetFileAttributesA(const char* path) {
+  auto found = state().files.find(path);
+  return found == state().files.end() ? INVALID_FILE_ATTRIBUTES : found->second;
+}
+
+HANDLE GetStdHandle(DWORD) { return reinterpret_cast<HANDLE>(7); }
+
+BOOL GetConsoleScreenBufferInfo(HANDLE, CONSOLE_SCREEN_BUFFER_INFO* info) {
+  if (!state().console_ok) return 0;
+  *info = CONSOLE_SCREEN_BUFFER_INFO{};
+  info->dwSize = {state().console_cols, state().console_rows};
+  return 1;
+}
+
+BOOL GetVersionExA(OSVERSIONINFOA* info) {
+  if (info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA)) return 0;
+  info->dwPlatformId = state().platform_id;
+  info->dwMajorVersion = 5;
+  return 1;
+}
+
+SHORT GetKeyState(int virtual_key) {
+  return virtual_key == VK_CONTROL && state().ctrl_down ? static_cast<SHORT>(0x8000) : 0;
+}
+
+DWORD GetEnvironmentVariableA(const char* name, char* buffer, DWORD size) {
+  auto found = state().environment.find(name);
+  if (found == state().environment.end()) return 0;
+  const std::string& value = found->second;
+  if (value.size() + 1 > size) return static_cast<DWORD>(value.size() + 1);
+  std::memcpy(buffer, value.c_str(), value.size() + 1);
+  return static_cast<DWORD>(value.size());
+}
+
+LONG RegCreateKeyExA(HKEY key, const char* sub_key, DWORD, char*, DWORD, REGSAM,
+                     SECURITY_ATTRIBUTES*, PHKEY result, LPDWORD disposition) {
+  bool created = false;
+  std::string path;
+  fake_windows::registry_key* found = fake_windows::walk(key, sub_key, true, &created, &path);
+  if (!found) return ERROR_FILE_NOT_FOUND;
+  *result = fake_windows::open_handle(found, path);
+  if (disposition) *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+  return ERROR_SUCCESS;
+}
+
+LONG RegOpenKeyExA(HKEY key, const char* sub_key, DWORD, REGSAM, PHKEY result) {
+  std::string path;
+  fake_windows::registry_key* found = fake_windows::walk(key, sub_key, false, nullptr, &path);
+  if (!found) return ERROR_FILE_NOT_FOUND;
+  *result = fake_windows::open_handle(found, path);
+  return ERROR_SUCCESS;
+}
+
+LONG RegQueryInfoKeyA(HKEY key, char*, LPDWORD, LPDWORD, LPDWORD sub_keys,
+                      LPDWORD max_sub_key_len, LPDWORD, LPDWORD, LPDWORD, LPDWORD, LPDWORD,
+                      FILETIME*) {
+  const auto& children = fake_windows::as_open(key)->key->sub_keys;
+  if (sub_keys) *sub_keys = static_cast<DWORD>(children.size());
+  if (max_sub_key_len) {
+    std::size_t longest = 0;
+    for (const auto& child : children) longest = std::max(longest, child.first.size());
+    *max_sub_key_len = static_cast<DWORD>(longest);
+  }
+  return ERROR_SUCCESS;
+}
+
+LONG RegEnumKeyExA(HKEY key, DWORD index, char* name, LPDWORD name_size, LPDWORD, char*, LPDWORD,
+                   FILETIME*) {
+  const auto& children = fake_windows::as_open(key)->key->sub_keys;
+  if (index >= children.size()) return ERROR_NO_MORE_ITEMS;
+  const std::string& child = std::next(children.begin(), index)->first;
+  if (child.size() + 1 > *name_size) return ERROR_MORE_DATA;
+  std::memcpy(name, child.c_str(), child.size() + 1);
+  *name_size = static_cast<DWORD>(child.size());
+  return ERROR_SUCCESS;
+}
+
+LONG RegQueryValueExA(HKEY key, const char* value_name, LPDWORD, LPDWORD type, BYTE* data,
+                      LPDWORD data_size) {
+  const auto& values = fake_windows::as_open(key)->key->values;
+  auto found = values.find(value_name ? value_name : "");
+  if (found == values.end()) return ERROR_FILE_NOT_FOUND;
+  const auto& value = found->second;
+  if (type) *type = value.type;
+  const DWORD needed = static_cast<DWORD>(value.data.size());
+  if (!data) {
+    if (data_size) *data_size = needed;
+    return ERROR_SUCCESS;
+  }
+  if (!data_size || *data_size < needed) {
+    if (data_size) *data_size = needed;
+    return ERROR_MORE_DATA;
+  }
+  std::copy(value.data.begin(), value.data.end(), data);
+  *data_size = needed;
+  return ERROR_SUCCESS;
+}
+
+LONG RegSetValueExA(HKEY key, const char* value_name, DWORD, DWORD type, const BYTE* data,
+                    DWORD data_size) {
+  fake_windows::as_open(key)->key->values[value_name ? value_name : ""] = {
+      type, std::vector<BYTE>(data, data + data_size)};
+  return ERROR_SUCCESS;
+}
+
+LONG RegCloseKey(HKEY key) {
+  --state().open_registry_handles;
+  delete fake_windows::as_open(key);
+  return ERROR_SUCCESS;
+}

@@ -1,0 +1,55 @@
+// A stand-in for the few Windows calls the plugin makes, settable per test.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/windows_api.h"
+
+namespace fake_windows {
+
+struct case_insensitive {
+  bool operator()(const std::string& a, const std::string& b) const;
+};
+
+struct registry_value {
+  DWORD type = 0;
+  std::vector<BYTE> data;
+};
+
+struct registry_key {
+  std::map<std::string, registry_value, case_insensitive> values;
+  std::map<std::string, registry_key, case_insensitive> sub_keys;
+};
+
+struct machine {
+  // Paths and their attributes: a small file system, byte-exact names.
+  std::map<std::string, DWORD> files;
+  bool console_ok = true;
+  SHORT console_cols = 120;
+  SHORT console_rows = 40;
+  bool ctrl_down = false;
+  DWORD platform_id = VER_PLATFORM_WIN32_NT;
+  std::map<std::string, std::string> environment;
+  registry_key current_user;
+  int open_registry_handles = 0;
+  // A key path (relative to HKEY_CURRENT_USER) whose creation or opening fails.
+  std::string refused_key;
+
+  void add_dir(const std::string& path) { files[path] = FILE_ATTRIBUTE_DIRECTORY; }
+  void add_file(const std::string& path) { files[path] = 0x20; }
+  // Names directly inside a directory, or nothing when it is not a directory.
+  std::optional<std::vector<std::string>> list_dir(const std::string& dir) const;
+  // The key at a backslash-separated path, or null.
+  registry_key* find_key(const std::string& path);
+  void set_string(const std::string& key_path, const std::string& name, const std::string& text,
+                  bool terminated = true);
+};
+
+// The state the stand-in answers from; reset by every test.
+machine& state();
+void reset();
+
+}  // namespace fake_windows

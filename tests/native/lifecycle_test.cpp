@@ -1,0 +1,107 @@
+#include <cstring>
+
+#include "dialog/view_list_dialog.h"
+#include "native/plugin_fixture.h"
+#include "plugin/host_api.h"
+#include "plugin/lifecycle.h"
+#include "slots/view_registry.h"
+#include "views/view_numbers.h"
+
+using namespace far_tolvane;
+
+using lifecycle = plugin_test;
+
+TEST_F(lifecycle, reports_the_version_word_of_1_70_build_1282) {
+  EXPECT_EQ(get_min_far_version(), 0x05020146);
+  EXPECT_EQ(get_min_far_version(), 84017478);
+}
+
+TEST_F(lifecycle, accepts_a_table_of_372_bytes_and_points_fsf_at_its_own_copy) {
+  two_panels();
+  start(372);
+  EXPECT_FALSE(is_host_too_old());
+  EXPECT_EQ(host_api.FSF, &host_standard_functions);
+  EXPECT_NE(host_api.FSF, &host.standard_functions);
+  EXPECT_EQ(host_standard_functions.FarNameToKey, host.standard_functions.FarNameToKey);
+  EXPECT_EQ(host_api.ModuleNumber, 7);
+  EXPECT_EQ(owned_views.size(), 2u);
+  EXPECT_NE(dialog_instance, nullptr);
+}
+
+TEST_F(lifecycle, refuses_a_table_of_371_bytes_and_warns_at_every_opening) {
+  two_panels();
+  start(371);
+  EXPECT_TRUE(is_host_too_old());
+  EXPECT_TRUE(owned_views.empty());
+  EXPECT_EQ(dialog_instance, nullptr);
+  EXPECT_EQ(host.log.size(), 0u) << "nothing may be asked of a refused host at start-up";
+  open();
+  open();
+  ASSERT_EQ(host.messages_shown.size(), 2u);
+  const std::vector<std::string> warning = {host.texts[0], host.texts[1], host.texts[2]};
+  EXPECT_EQ(host.messages_shown[0], warning);
+  EXPECT_EQ(host.calls("Message"), (std::vector<std::string>{"Message flags 1 buttons 1",
+                                                               "Message flags 1 buttons 1"}));
+  EXPECT_TRUE(host.calls("Control").empty());
+  EXPECT_TRUE(host.dialogs.empty());
+}
+
+TEST_F(lifecycle, a_table_too_small_to_hold_getmsg_and_message_is_never_called_through) {
+  // A table that ends right before GetMsg cannot be trusted beyond its end.
+  start(offsetof(far_host::PluginStartupInfo, GetMsg));
+  EXPECT_TRUE(is_host_too_old());
+  EXPECT_EQ(open_plugin(0, 0), far_host::invalid_handle);
+  EXPECT_TRUE(host.messages_shown.empty());
+  start(0);
+  EXPECT_EQ(open_plugin(0, 0), far_host::invalid_handle);
+  EXPECT_TRUE(host.log.empty());
+}
+
+TEST_F(lifecycle, the_smallest_table_that_holds_both_operations_still_shows_the_warning) {
+  start(offsetof(far_host::PluginStartupInfo, GetMsg) + sizeof(far_host::FARAPIGETMSG));
+  open();
+  EXPECT_EQ(host.messages_shown.size(), 1u);
+}
+
+TEST_F(lifecycle, plugin_info_has_one_menu_entry_and_nothing_else) {
+  two_panels();
+  start();
+  far_host::PluginInfo info;
+  std::memset(&info, 0xAB, sizeof info);
+  far_host::PluginInfo untouched;
+  std::memset(&untouched, 0xAB, sizeof untouched);
+  get_plugin_info(&info);
+  EXPECT_EQ(info.StructSize, static_cast<int>(sizeof(far_host::PluginInfo)));  // 44 on the host
+  ASSERT_EQ(info.PluginMenuStringsNumber, 1);
+  EXPECT_STREQ(info.PluginMenuStrings[0], host.texts[4].c_str());
+  EXPECT_EQ(info.Flags, untouched.Flags);
+  EXPECT_EQ(info.DiskMenuStringsNumber, untouched.DiskMenuStringsNumber);
+  EXPECT_EQ(info.PluginConfigStringsNumber, untouched.PluginConfigStringsNumber);
+  EXPECT_EQ(info.CommandPrefix, untouched.CommandPrefix);
+  host.texts[4] = "Renamed";
+  get_plugin_info(&info);
+  EXPECT_STREQ(info.PluginMenuStrings[0], "Renamed");
+}
+
+TEST_F(lifecycle, opening_always_answers_invalid_handle_value) {
+  two_panels();
+  start();
+  host.key(far_host::KEY_ENTER);
+  EXPECT_EQ(open_plugin(1, 2), far_host::invalid_handle);
+  host.key(far_host::KEY_ESC);
+  EXPECT_EQ(open_plugin(0, 0), far_host::invalid_handle);
+  EXPECT_EQ(host.dialogs.size(), 2u);
+  EXPECT_FALSE(host.ran_dry);
+}
+
+TEST_F(lifecycle, exit_without_opening_frees_the_dialog_the_slots_and_the_views) {
+  two_panels();
+  start();
+  exit_far();
+  started = false;
+  EXPECT_EQ(dialog_instance, nullptr);
+  EXPECT_TRUE(owned_views.empty());
+  EXPECT_TRUE(view_order.empty());
+  EXPECT_TRUE(panel_slots.empty());
+  EXPECT_TRUE(view_numbers.empty());
+}
