@@ -2,7 +2,7 @@
 
 #include <cstring>
 #include <string_view>
-#include <unordered_map>
+#include <unordered_set>
 
 #include "host/message_ids.h"
 #include "host/windows_api.h"
@@ -135,23 +135,18 @@ void file_panel_view::apply() const {
   panel_control(far_host::FCTL_SETSORTORDER, &reversed);
 }
 
-// Each saved selected name selects the first fresh item of exactly that name. An index of the
-// fresh names keeps this linear where a scan per saved name would be quadratic.
+// Each saved selected name selects the first fresh item of exactly that name. One pass over the
+// fresh items against a set of the wanted names keeps this linear, where a scan per saved name
+// would be quadratic on large directories.
 void file_panel_view::restore_selection() const {
   PanelInfo fresh = query_panel(far_host::FCTL_GETPANELINFO);
-  std::unordered_map<std::string_view, PluginPanelItem*> first_of_name;
-  bool indexed = false;
-  for (int i = 0; i < panel_info.ItemsNumber; ++i) {
-    const PluginPanelItem& saved = panel_info.PanelItems[i];
-    if (!(saved.Flags & far_host::PPIF_SELECTED)) continue;
-    if (!indexed) {
-      first_of_name.reserve(fresh.ItemsNumber > 0 ? fresh.ItemsNumber : 0);
-      for (int j = 0; j < fresh.ItemsNumber; ++j)
-        first_of_name.emplace(file_name(fresh.PanelItems[j]), &fresh.PanelItems[j]);
-      indexed = true;
-    }
-    auto match = first_of_name.find(file_name(saved));
-    if (match != first_of_name.end()) match->second->Flags |= far_host::PPIF_SELECTED;
+  std::unordered_set<std::string_view> wanted;
+  for (int i = 0; i < panel_info.ItemsNumber; ++i)
+    if (panel_info.PanelItems[i].Flags & far_host::PPIF_SELECTED)
+      wanted.insert(file_name(panel_info.PanelItems[i]));
+  for (int j = 0; j < fresh.ItemsNumber && !wanted.empty(); ++j) {
+    PluginPanelItem& item = fresh.PanelItems[j];
+    if (wanted.erase(file_name(item))) item.Flags |= far_host::PPIF_SELECTED;
   }
   panel_control(far_host::FCTL_SETSELECTION, &fresh);
 }
