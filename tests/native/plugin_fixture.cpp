@@ -1,9 +1,12 @@
 #include "native/plugin_fixture.h"
 
+#include <cstring>
+
 #include "dialog/view_list_dialog.h"
 #include "keymacros/key_macro_table.h"
 #include "plugin/lifecycle.h"
 #include "slots/view_registry.h"
+#include "views/file_panel_view.h"
 
 namespace {
 
@@ -52,4 +55,23 @@ std::vector<int> order_numbers() {
   std::vector<int> numbers;
   for (const auto* shown : far_tolvane::view_order) numbers.push_back(shown->number);
   return numbers;
+}
+
+far_tolvane::view* plugin_test::add_view(const std::string& dir) {
+  make_dir(dir);
+  far_host::PanelInfo info{};
+  std::strncpy(info.CurDir, dir.c_str(), sizeof info.CurDir - 1);
+  far_tolvane::owned_views.push_back(std::make_unique<far_tolvane::file_panel_view>(info));
+  far_tolvane::view_order.push_back(far_tolvane::owned_views.back().get());
+  return far_tolvane::view_order.back();
+}
+
+void plugin_test::start_with_views(int stored, int active) {
+  two_panels(active);
+  start();
+  for (int i = 1; i <= stored; ++i) add_view("C:\\V" + std::to_string(i));
+}
+
+int count_calls(const host_model::model& host, const std::string& prefix) {
+  return static_cast<int>(host.calls(prefix).size());
 }

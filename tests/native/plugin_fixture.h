@@ -9,6 +9,7 @@
 
 #include "host_model/host_model.h"
 #include "native/fake_windows.h"
+#include "views/view.h"
 
 class plugin_test : public ::testing::Test {
  protected:
@@ -21,6 +22,12 @@ class plugin_test : public ::testing::Test {
   // The left panel at C:\Left, the right one at C:\Right, the left one focused.
   void two_panels(int active = 0);
   void make_dir(const std::string& dir, std::vector<std::string> names = {});
+  // A stored view of a plain file panel at the directory, appended to the display order.
+  far_tolvane::view* add_view(const std::string& dir);
+  // Starts with two panels and `stored` more views at C:\V1, C:\V2, ...
+  void start_with_views(int stored, int active = 0);
+  host_model::dialog& list() { return *host.list_dialog(); }
+  std::vector<std::string> lines() { return list().line_texts(); }
 
   fake_windows::machine& win;
   host_model::model host;
@@ -29,3 +36,5 @@ class plugin_test : public ::testing::Test {
 
 // The display order as view numbers, top first.
 std::vector<int> order_numbers();
+// How many of the logged calls start with the prefix.
+int count_calls(const host_model::model& host, const std::string& prefix);

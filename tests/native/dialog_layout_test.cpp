@@ -1,0 +1,195 @@
+#include "dialog/view_list_dialog.h"
+#include "native/plugin_fixture.h"
+
+using namespace far_tolvane;
+using far_host::FarDialogItem;
+
+namespace {
+
+class dialog_layout : public plugin_test {
+ protected:
+  // Opens the list and closes it at once, keeping what the host was given.
+  void open_and_close() {
+    host.key(far_host::KEY_ESC);
+    open();
+  }
+};
+
+}  // namespace
+
+TEST_F(dialog_layout, lines_show_number_mark_kind_marker_and_location) {
+  start_with_views(1);
+  win.files.erase("C:\\V1");
+  (*std::prev(view_order.end()))->check_exists();
+  open_and_close();
+  EXPECT_EQ(lines(), (std::vector<std::string>{"2. Files < C:\\Left  ", "1. Files > C:\\Right ",
+                                               "3- Files   C:\\V1    "}));
+  EXPECT_EQ(list().list_lines[0].Flags, 0u);
+  EXPECT_EQ(list().list_lines[1].Flags, far_host::LIF_DISABLE);
+  EXPECT_EQ(list().list_lines[2].Flags, 0u);
+  EXPECT_EQ(list().help_topic, "Panel_list");
+  EXPECT_EQ(list().flags, 0u);
+}
+
+TEST_F(dialog_layout, a_tenth_view_widens_the_number_column_of_every_line) {
+  start_with_views(7);
+  open_and_close();
+  EXPECT_EQ(lines()[0].substr(0, 3), "2. ");
+  const int nine_wide = list().x2;
+  add_view("C:\\V8");
+  open_and_close();
+  EXPECT_EQ(lines()[0].substr(0, 4), " 2. ");
+  EXPECT_EQ(lines().back().substr(0, 4), "10. ");
+  EXPECT_EQ(list().x2, nine_wide + 1);
+}
+
+TEST_F(dialog_layout, the_right_panel_focused_marks_its_own_view_right) {
+  two_panels(1);
+  start();
+  open_and_close();
+  EXPECT_EQ(lines(), (std::vector<std::string>{"2. Files > C:\\Right ", "1. Files < C:\\Left  "}));
+  EXPECT_EQ(list().list_lines[1].Flags, far_host::LIF_DISABLE);
+}
+
+TEST_F(dialog_layout, items_frame_the_list_inside_margins_in_both_modes) {
+  two_panels();
+  start();
+  host.then([&] {
+    const auto& items = list().items;
+    EXPECT_EQ(list().size.X, 30);
+    EXPECT_EQ(list().size.Y, 6);
+    EXPECT_EQ(items[0].Type, far_host::DI_DOUBLEBOX);
+    EXPECT_EQ(items[0].Flags, 0u);
+    EXPECT_EQ(items[1].Type, far_host::DI_SINGLEBOX);
+    EXPECT_EQ(items[1].Flags, far_host::DIF_HIDDEN);
+    for (const auto* frame : {&items[0], &items[1]}) {
+      EXPECT_EQ((std::vector<int>{frame->X1, frame->Y1, frame->X2, frame->Y2}),
+                (std::vector<int>{2, 1, 27, 4}));
+      EXPECT_STREQ(frame->Data, "Panel views");
+    }
+    EXPECT_EQ(items[2].Type, far_host::DI_LISTBOX);
+    EXPECT_EQ((std::vector<int>{items[2].X1, items[2].Y1, items[2].X2, items[2].Y2}),
+              (std::vector<int>{3, 2, 26, 3}));
+    EXPECT_EQ(items[2].Flags, 0x40040000u);
+    EXPECT_EQ(items[2].Focus, 0);
+  });
+  host.key(far_host::KEY_CTRL | 'Q');
+  host.then([&] {
+    const auto& items = list().items;
+    EXPECT_EQ(list().size.X, 26);
+    EXPECT_EQ(list().size.Y, 4);
+    EXPECT_EQ((std::vector<int>{items[0].X1, items[0].Y1, items[0].X2, items[0].Y2}),
+              (std::vector<int>{0, 0, 25, 3}));
+    EXPECT_EQ((std::vector<int>{items[2].X1, items[2].Y1, items[2].X2, items[2].Y2}),
+              (std::vector<int>{1, 1, 24, 2}));
+  });
+  host.key(far_host::KEY_ESC);
+  open();
+  EXPECT_EQ(host.log.front(), "Control GETPANELINFO");
+  EXPECT_EQ(host.calls("DialogEx"), (std::vector<std::string>{"DialogEx -1 -1 30 6"}));
+}
+
+TEST_F(dialog_layout, a_long_title_sets_the_width_in_both_modes) {
+  two_panels();
+  start();
+  host.texts[5] = std::string(40, 'T');
+  host.then([&] { EXPECT_EQ(list().size.X, 50); });
+  host.key(far_host::KEY_CTRL | 'Q');
+  host.then([&] { EXPECT_EQ(list().size.X, 46); });
+  host.key(far_host::KEY_ESC);
+  open();
+}
+
+TEST_F(dialog_layout, the_console_clamps_width_and_height_and_the_location_shrinks) {
+  start_with_views(40);
+  add_view("C:\\" + std::string(100, 'd'));
+  win.console_cols = 80;
+  win.console_rows = 25;
+  host.then([&] {
+    EXPECT_EQ(list().size.X, 76);
+    EXPECT_EQ(list().size.Y, 19);
+  });
+  host.key(far_host::KEY_CTRL | 'Q');
+  host.then([&] {
+    EXPECT_EQ(list().size.X, 72);
+    EXPECT_EQ(list().size.Y, 17);
+  });
+  host.key(far_host::KEY_ESC);
+  open();
+  const auto texts = lines();
+  // The list item is 72 - 2 - 1 wide: the line is three columns shorter.
+  EXPECT_EQ(texts.back().size(), 66u);
+  EXPECT_EQ(texts.back().substr(0, 14), "43. Files   C:");
+}
+
+TEST_F(dialog_layout, a_line_never_exceeds_the_127_characters_of_a_list_text) {
+  start_with_views(0);
+  add_view("C:\\" + std::string(200, 'w'));
+  win.console_cols = 300;
+  open_and_close();
+  for (const auto& line : lines()) EXPECT_LE(line.size(), 127u);
+  EXPECT_EQ(lines().back().size(), 127u);
+}
+
+TEST_F(dialog_layout, a_console_too_narrow_for_the_location_leaves_it_empty) {
+  two_panels();
+  start();
+  win.console_cols = 20;
+  open_and_close();
+  // 16 columns: the list item is 9 wide, one column short of the fixed columns.
+  EXPECT_EQ(lines(), (std::vector<std::string>{"2. Files <  ", "1. Files >  "}));
+}
+
+TEST_F(dialog_layout, without_a_console_size_the_dialog_keeps_its_content_size) {
+  start_with_views(60);
+  win.console_ok = false;
+  open_and_close();
+  EXPECT_EQ(list().y2, 66);
+  EXPECT_EQ(list().x2, 31);
+}
+
+TEST_F(dialog_layout, the_top_line_keeps_the_cursor_near_the_middle_of_the_window) {
+  two_panels();
+  start();
+  view_list& state = dialog_instance->list;
+  FarDialogItem& box = dialog_instance->items[2];
+  box.Y1 = 2;
+  box.Y2 = 11;
+  state.far_list.ItemsNumber = 30;
+  const std::pair<int, int> expected[] = {{3, 0}, {5, 1}, {12, 8}, {23, 19}, {24, 20}, {29, 20}};
+  for (auto [select, top] : expected) {
+    far_host::FarListPos pos{select, -7};
+    state.list_window_top(pos);
+    EXPECT_EQ(pos.TopPos, top) << select;
+  }
+  state.far_list.ItemsNumber = 8;
+  for (int select = 0; select < 8; ++select) {
+    far_host::FarListPos pos{select, 5};
+    state.list_window_top(pos);
+    EXPECT_EQ(pos.TopPos, 0);
+  }
+}
+
+TEST_F(dialog_layout, opening_puts_the_cursor_on_the_focused_panels_view) {
+  start_with_views(30);
+  host.active = 1;  // the right panel's view comes forward; the cursor follows it
+  open_and_close();
+  EXPECT_EQ(host.calls("DM_LISTSETMOUSEREACTION"),
+            (std::vector<std::string>{"DM_LISTSETMOUSEREACTION 2 0"}));
+  EXPECT_EQ(host.calls("DM_LISTSETCURPOS").front(), "DM_LISTSETCURPOS 2 0 0");
+  EXPECT_EQ(host.calls("DM_MOVEDIALOG").front(), "DM_MOVEDIALOG 1 -1 -1");
+}
+
+TEST_F(dialog_layout, the_cursor_starts_on_the_focused_view_wherever_it_stands) {
+  start_with_views(30);
+  view_order.push_back(view_order.front());  // the focused panel's view to the bottom
+  view_order.pop_front();
+  fixed_order = true;
+  open_and_close();
+  // 34 rows, 30 of them list rows: the window ends with the list.
+  EXPECT_EQ(host.calls("DM_LISTSETCURPOS").front(), "DM_LISTSETCURPOS 2 31 2");
+  host.log.clear();
+  win.console_rows = 20;
+  open_and_close();
+  EXPECT_EQ(host.calls("DM_LISTSETCURPOS").front(), "DM_LISTSETCURPOS 2 31 22");
+}
