@@ -1,0 +1,79 @@
+// Whole openings of the list on real directories: the road of one key, a cancelled preview
+// and a quick switch committed by releasing Ctrl.
+#include "e2e/sim.h"
+
+using namespace far_host;
+
+namespace {
+
+// Starts the plugin on Left and Right, then makes a third view the user has taken to Third:
+// the display order is [3 Third (focused), 2 Left, 1 Right].
+void three_views(sim::context& ctx, sim::plugin& dll) {
+  ctx.make_dir("Left", {"a.txt", "b.txt", "c.txt"});
+  ctx.make_dir("Right", {"x.txt"});
+  ctx.make_dir("Third", {"t.txt"});
+  ctx.panels("Left", "Right");
+  ctx.host->panels[0].select("b.txt");
+  ctx.host->panels[0].current = 2;
+  dll.set_startup_info(ctx.host->startup_info());
+  ctx.host->keys({KEY_CTRL | KEY_SHIFT | KEY_F4, KEY_ENTER});
+  dll.open();
+  ctx.host->change_dir(ctx.host->active_panel(), ctx.dir("Third"));
+}
+
+}  // namespace
+
+SCENARIO(down_then_enter_switches_the_panel_to_the_chosen_view) {
+  sim::plugin dll(ctx.dll_path);
+  three_views(ctx, dll);
+  CHECK(ctx.host->active_panel().dir == ctx.dir("Third"));
+  ctx.host->keys({KEY_DOWN, KEY_ENTER});
+  dll.open();
+  const auto& panel = ctx.host->active_panel();
+  CHECK(panel.dir == ctx.dir("Left"));
+  CHECK(panel.selected_names() == std::vector<std::string>{"b.txt"});
+  CHECK(panel.current == 2);
+  ctx.host->key(KEY_ESC);
+  dll.open();
+  const auto lines = ctx.host->list_dialog()->line_texts();
+  CHECK(lines.size() == 3 && lines[0].rfind("2. Files < ", 0) == 0);
+  CHECK(!ctx.host->ran_dry);
+  dll.exit_far();
+}
+
+SCENARIO(esc_after_a_preview_puts_the_panel_back) {
+  sim::plugin dll(ctx.dll_path);
+  three_views(ctx, dll);
+  ctx.host->key(KEY_DOWN);
+  ctx.host->then([&] { CHECK(ctx.host->active_panel().dir == ctx.dir("Left")); });
+  ctx.host->key(KEY_ESC);
+  dll.open();
+  CHECK(ctx.host->active_panel().dir == ctx.dir("Third"));
+  CHECK(!ctx.host->ran_dry);
+  dll.exit_far();
+}
+
+SCENARIO(a_quick_switch_commits_when_ctrl_is_released) {
+  sim::plugin dll(ctx.dll_path);
+  three_views(ctx, dll);
+  ctx.host->key(KEY_CTRL | 'Q');
+  ctx.host->ctrl(true);
+  ctx.host->key(KEY_CTRL | KEY_TILDE);
+  ctx.host->idle();
+  ctx.host->idle();
+  ctx.host->then([&] {
+    CHECK(!ctx.host->list_dialog()->closed);
+    CHECK(ctx.host->list_dialog()->size.Y == 5);
+    CHECK(ctx.host->active_panel().dir == ctx.dir("Left"));
+  });
+  ctx.host->ctrl(false);
+  ctx.host->idle();
+  dll.open();
+  CHECK(!ctx.host->ran_dry);
+  CHECK(ctx.host->list_dialog()->closed);
+  CHECK(ctx.host->active_panel().dir == ctx.dir("Left"));
+  ctx.host->key(KEY_ESC);
+  dll.open();
+  CHECK(ctx.host->list_dialog()->line_texts()[0].find(ctx.dir("Left")) != std::string::npos);
+  dll.exit_far();
+}

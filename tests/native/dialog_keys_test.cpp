@@ -1,0 +1,173 @@
+#include "dialog/view_list_dialog.h"
+#include "native/plugin_fixture.h"
+
+using namespace far_tolvane;
+using namespace far_host;
+
+namespace {
+
+constexpr key_code ctrl_tilde = KEY_CTRL | KEY_TILDE;
+constexpr key_code ctrl_shift_tilde = KEY_CTRL | KEY_SHIFT | KEY_TILDE;
+
+// The list after start-up with two stored views: [2 Left (focused), 1 Right, 3 V1, 4 V2].
+class dialog_keys : public plugin_test {
+ protected:
+  void SetUp() override { start_with_views(2); }
+  std::string active_dir() { return host.active_panel().dir; }
+  int dirs_set() { return count_calls(host, "Control SETPANELDIR"); }
+  void quick_mode() {
+    host.key(KEY_CTRL | 'Q');
+    host.ctrl(true);
+  }
+};
+
+}  // namespace
+
+TEST_F(dialog_keys, esc_or_f10_right_after_opening_applies_nothing) {
+  for (key_code key : {KEY_ESC, KEY_F10}) {
+    host.log.clear();
+    host.key(key);
+    open();
+    EXPECT_EQ(dirs_set(), 0);
+    EXPECT_EQ(list().exit_code, 0) << "closed by the plugin, not by the host";
+  }
+  EXPECT_FALSE(host.ran_dry);
+}
+
+TEST_F(dialog_keys, esc_after_a_preview_puts_the_panel_back) {
+  host.keys({KEY_DOWN, KEY_ESC});
+  open();
+  EXPECT_EQ(host.calls("Control SETPANELDIR"),
+            (std::vector<std::string>{"Control SETPANELDIR C:\\V1", "Control SETPANELDIR C:\\Left"}));
+  EXPECT_EQ(active_dir(), "C:\\Left");
+  EXPECT_EQ(order_numbers(), (std::vector<int>{2, 1, 3, 4}));
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\Left");
+}
+
+TEST_F(dialog_keys, enter_switches_without_a_second_apply_and_moves_the_view_forward) {
+  host.keys({KEY_DOWN, KEY_ENTER});
+  open();
+  EXPECT_EQ(dirs_set(), 1);
+  EXPECT_EQ(active_dir(), "C:\\V1");
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
+  EXPECT_EQ(order_numbers(), (std::vector<int>{3, 2, 1, 4}));
+  EXPECT_FALSE(fixed_order);
+}
+
+TEST_F(dialog_keys, ctrl_enter_switches_in_place_and_leaves_the_order_fixed) {
+  host.keys({KEY_DOWN, KEY_CTRL | KEY_ENTER});
+  open();
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
+  EXPECT_EQ(order_numbers(), (std::vector<int>{2, 1, 3, 4}));
+  EXPECT_TRUE(fixed_order);
+  host.key(KEY_ESC);
+  open();
+  EXPECT_FALSE(fixed_order) << "every opening starts with the most-recently-used rule";
+}
+
+TEST_F(dialog_keys, ctrl_f_toggles_the_frame_and_keeps_the_cursor_line) {
+  host.keys({KEY_DOWN, KEY_CTRL | 'F'});
+  host.then([&] {
+    EXPECT_EQ(list().items[0].Flags, DIF_HIDDEN);
+    EXPECT_EQ(list().items[1].Flags, 0u);
+    EXPECT_EQ(list().list_pos.SelectPos, 2);
+    EXPECT_EQ(list().redraw_off, 0);
+  });
+  host.keys({KEY_CTRL | 'F'});
+  host.then([&] { EXPECT_EQ(list().items[0].Flags, 0u); });
+  host.key(KEY_ESC);
+  open();
+  EXPECT_FALSE(fixed_order);
+}
+
+TEST_F(dialog_keys, ctrl_q_needs_the_nt_family) {
+  win.platform_id = VER_PLATFORM_WIN32_WINDOWS;
+  host.keys({KEY_CTRL | 'Q'});
+  host.then([&] { EXPECT_EQ(list().items[0].X1, 2) << "still the normal form"; });
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(count_calls(host, "DM_SETDLGITEM"), 0);
+}
+
+TEST_F(dialog_keys, quick_switch_follows_the_cursor_while_ctrl_is_held_and_commits_on_release) {
+  quick_mode();
+  host.keys({ctrl_tilde, ctrl_tilde});
+  host.idle();
+  host.idle();
+  host.then([&] {
+    EXPECT_FALSE(list().closed);
+    EXPECT_EQ(active_dir(), "C:\\V2");
+  });
+  host.key(ctrl_shift_tilde);
+  host.ctrl(false);
+  host.idle();
+  open();
+  EXPECT_FALSE(host.ran_dry);
+  EXPECT_EQ(list().exit_code, 0);
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
+  EXPECT_EQ(order_numbers(), (std::vector<int>{3, 2, 1, 4}));
+}
+
+TEST_F(dialog_keys, in_quick_switch_ctrl_arrows_walk_and_ctrl_enter_does_not_toggle) {
+  quick_mode();
+  host.keys({KEY_CTRL | KEY_DOWN, KEY_CTRL | KEY_DOWN, KEY_CTRL | KEY_UP, KEY_CTRL | KEY_ENTER});
+  open();
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
+  EXPECT_EQ(order_numbers(), (std::vector<int>{3, 2, 1, 4}));
+  EXPECT_FALSE(fixed_order);
+}
+
+TEST_F(dialog_keys, losing_the_focus_ends_only_a_quick_switch) {
+  host.key(KEY_KILLFOCUS);
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(host.calls("default key"), (std::vector<std::string>{"default key 0x1006"}));
+  host.log.clear();
+  quick_mode();
+  host.keys({ctrl_tilde, KEY_KILLFOCUS});
+  open();
+  EXPECT_FALSE(host.ran_dry);
+  EXPECT_EQ(active_dir(), "C:\\Left");
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\Left");
+}
+
+TEST_F(dialog_keys, keys_are_compared_whole) {
+  host.keys({KEY_ALT | KEY_DOWN, KEY_SHIFT | ctrl_tilde, KEY_CTRL | KEY_ALT | 'F', KEY_ENTER});
+  open();
+  EXPECT_EQ(host.calls("default key"),
+            (std::vector<std::string>{"default key 0x2000128", "default key 0x3000046"}));
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V2") << "Shift+Ctrl~ is CtrlShift~: up";
+}
+
+TEST_F(dialog_keys, closing_by_the_host_restores_and_closing_with_a_code_does_not) {
+  host.key(KEY_DOWN);
+  open();
+  EXPECT_TRUE(host.ran_dry);
+  EXPECT_EQ(list().exit_code, -1);
+  EXPECT_EQ(active_dir(), "C:\\Left");
+  host.key(KEY_DOWN);
+  host.then([&] { host.send_dlg_message(&list(), DM_CLOSE, 5, 0); });
+  open();
+  EXPECT_EQ(active_dir(), "C:\\V1");
+  EXPECT_EQ(dialog_instance->dialog_handle, nullptr);
+}
+
+TEST_F(dialog_keys, every_change_is_drawn_once_after_it) {
+  host.keys({KEY_DOWN, KEY_CTRL | 'F', KEY_CTRL | KEY_DOWN, KEY_CTRL | 'R', KEY_END});
+  host.then([&] { EXPECT_EQ(list().redraw_off, 0); });
+  host.key(KEY_ESC);
+  open();
+  const auto& log = host.log;
+  int depth = 0;
+  for (const auto& entry : log) {
+    if (entry == "DM_ENABLEREDRAW 0") ++depth;
+    if (entry == "DM_ENABLEREDRAW 1") --depth;
+    if (entry.rfind("DM_LISTSET ", 0) == 0) {
+      EXPECT_EQ(depth, 1) << "lines replaced while drawn";
+    }
+    if (entry == "DM_REDRAW 0") {
+      EXPECT_EQ(depth, 0);
+    }
+  }
+  EXPECT_EQ(count_calls(host, "DM_REDRAW"), 5);
+}

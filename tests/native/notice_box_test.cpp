@@ -1,0 +1,108 @@
+#include "dialog/notice_box.h"
+#include "dialog/view_list_dialog.h"
+#include "host/message_ids.h"
+#include "native/plugin_fixture.h"
+
+using namespace far_tolvane;
+using namespace far_host;
+
+namespace {
+
+// The focused panel shows a plugin's contents: cursor walks, new view and clone are refused.
+class notice_box_test : public plugin_test {
+ protected:
+  void SetUp() override {
+    two_panels();
+    host.panels[0].plugin = 1;
+    start();
+  }
+  host_model::dialog& notice() { return *host.dialogs.at(1); }
+};
+
+std::vector<int> bounds(const FarDialogItem& item) { return {item.X1, item.Y1, item.X2, item.Y2}; }
+
+}  // namespace
+
+TEST_F(notice_box_test, a_refused_walk_explains_itself_one_row_below_the_centre) {
+  host.key(KEY_DOWN);
+  host.then([&] {
+    const auto& box = notice();
+    EXPECT_EQ(box.flags, FDLG_WARNING);
+    EXPECT_EQ(box.help_topic, "");
+    EXPECT_EQ(box.x2, 41);
+    EXPECT_EQ(box.y2, 7);
+    ASSERT_EQ(box.items.size(), 4u);
+    EXPECT_EQ(bounds(box.items[0]), (std::vector<int>{2, 1, 38, 5}));
+    EXPECT_STREQ(box.items[0].Data, "Move cursor");
+    EXPECT_EQ(box.items[1].X1, -1);
+    EXPECT_EQ(box.items[1].Y1, 2);
+    EXPECT_STREQ(box.items[1].Data, "This command is not available");
+    EXPECT_EQ(box.items[2].Y1, 3);
+    EXPECT_STREQ(box.items[2].Data, "while the active panel is: Plugin");
+    EXPECT_EQ(box.items[3].Type, DI_BUTTON);
+    EXPECT_EQ(box.items[3].Y1, 4);
+    EXPECT_EQ(box.items[3].Flags, DIF_CENTERGROUP);
+    EXPECT_EQ(box.items[3].Focus, 1);
+    EXPECT_EQ(box.items[3].DefaultButton, 1);
+  });
+  host.key(KEY_ENTER);  // the box's default button
+  host.then([&] {
+    EXPECT_TRUE(notice().closed);
+    EXPECT_FALSE(list().closed) << "in normal mode the list stays";
+  });
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(host.calls("DM_MOVEDIALOG").at(1), "DM_MOVEDIALOG 1 -1 -1");
+  EXPECT_EQ(host.calls("DM_MOVEDIALOG").at(2), "DM_MOVEDIALOG 0 0 1");
+  EXPECT_EQ(count_calls(host, "DM_LISTSETCURPOS"), 1) << "the cursor did not move";
+  EXPECT_EQ(count_calls(host, "Control SETPANELDIR"), 0);
+}
+
+TEST_F(notice_box_test, new_view_and_clone_are_refused_with_their_own_titles) {
+  host.keys({KEY_CTRL | KEY_SHIFT | KEY_F4, KEY_ESC, KEY_CTRL | KEY_F3, KEY_ESC, KEY_ESC});
+  open();
+  ASSERT_EQ(host.dialogs.size(), 3u);
+  EXPECT_STREQ(host.dialogs[1]->items[0].Data, "New view");
+  EXPECT_STREQ(host.dialogs[2]->items[0].Data, "Clone view");
+  EXPECT_EQ(owned_views.size(), 2u);
+}
+
+TEST_F(notice_box_test, a_title_longer_than_both_lines_sets_the_width) {
+  host.texts[MNoticeCursor] = std::string(50, 't');
+  host.keys({KEY_HOME, KEY_ESC, KEY_ESC});
+  open();
+  EXPECT_EQ(notice().x2, 50 + 2 + 4 + 4);
+}
+
+TEST_F(notice_box_test, in_quick_switch_the_box_is_compact_and_closes_with_the_list_on_release) {
+  host.key(KEY_CTRL | 'Q');
+  host.ctrl(true);
+  host.key(KEY_CTRL | KEY_TILDE);
+  host.idle();
+  host.then([&] {
+    const auto& box = notice();
+    EXPECT_FALSE(box.closed) << "Ctrl is still held";
+    EXPECT_EQ(box.x2, 37);
+    EXPECT_EQ(box.y2, 4);
+    EXPECT_EQ(bounds(box.items[0]), (std::vector<int>{0, 0, 36, 3}));
+    EXPECT_EQ(box.items[1].Y1, 1);
+    EXPECT_EQ(box.items[2].Y1, 2);
+    EXPECT_EQ(box.items[3].Y1, 2);
+    EXPECT_EQ(box.items[3].Flags, DIF_CENTERGROUP | DIF_HIDDEN);
+  });
+  host.ctrl(false);
+  host.idle();
+  open();
+  EXPECT_FALSE(host.ran_dry);
+  EXPECT_TRUE(notice().closed);
+  EXPECT_TRUE(list().closed);
+  EXPECT_EQ(count_calls(host, "DM_MOVEDIALOG 0"), 0) << "centred, not lowered";
+}
+
+TEST_F(notice_box_test, the_kind_slot_of_a_translated_text_is_filled_without_printf) {
+  host.texts[MNoticeLine2Format] = "%n%s and %s %d%%";
+  host.keys({KEY_PGDN, KEY_ESC, KEY_ESC});
+  open();
+  EXPECT_STREQ(notice().items[2].Data, "%nPlugin and %s %d%%");
+  EXPECT_EQ(substitute_kind("no slot", "Tree"), "no slot");
+}
