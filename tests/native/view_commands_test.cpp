@@ -1,0 +1,110 @@
+// Refresh, new view, clone and delete in the open list.
+#include "dialog/view_list_dialog.h"
+#include "native/plugin_fixture.h"
+
+using namespace far_tolvane;
+using namespace far_host;
+
+using view_commands = plugin_test;
+
+TEST_F(view_commands, deleting_the_focused_view_hands_its_panel_the_next_selectable_one) {
+  start_with_views(1);  // [2 Left, 1 Right (disabled), 3 V1]
+  host.key(KEY_DEL);
+  host.then([&] {
+    EXPECT_EQ(order_numbers(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(list().list_pos.SelectPos, 1);
+    EXPECT_EQ(host.active_panel().dir, "C:\\V1");
+    EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
+  });
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(host.active_panel().dir, "C:\\V1") << "the panel keeps its new view";
+  EXPECT_EQ(owned_views.size(), 2u);
+}
+
+TEST_F(view_commands, deleting_the_last_line_moves_up_past_the_disabled_one) {
+  start_with_views(2);
+  view_order.insert(std::prev(view_order.end()), *std::next(view_order.begin()));
+  view_order.erase(std::next(view_order.begin()));  // [2 Left, 3 V1, 1 Right, 4 V2]
+  host.key(KEY_END);
+  host.then([&] { EXPECT_EQ(list().list_pos.SelectPos, 3); });
+  host.key(KEY_CTRL | KEY_F4);
+  host.then([&] {
+    EXPECT_EQ(order_numbers(), (std::vector<int>{2, 3, 1}));
+    EXPECT_EQ(list().list_pos.SelectPos, 1);
+    EXPECT_EQ(host.active_panel().dir, "C:\\V1");
+    EXPECT_STREQ(active_slot->shown()->path(), "C:\\Left") << "a stored view was deleted";
+  });
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(host.active_panel().dir, "C:\\Left");
+}
+
+TEST_F(view_commands, two_views_are_never_deleted) {
+  two_panels();
+  start();
+  host.keys({KEY_DEL, KEY_CTRL | KEY_DEL, KEY_CTRL | KEY_F4, KEY_ESC});
+  open();
+  EXPECT_EQ(owned_views.size(), 2u);
+  EXPECT_EQ(count_calls(host, "DM_LISTGETCURPOS"), 0);
+}
+
+TEST_F(view_commands, a_new_view_takes_the_smallest_free_number_and_the_cursor_line) {
+  start_with_views(2);  // numbers 1 to 4
+  delete_view_at(std::prev(view_order.end(), 2));  // frees 3
+  host.keys({KEY_DOWN, KEY_CTRL | KEY_SHIFT | KEY_F4});
+  host.then([&] {
+    EXPECT_EQ(order_numbers(), (std::vector<int>{2, 1, 3, 4}));
+    EXPECT_EQ(list().list_pos.SelectPos, 2);
+    EXPECT_EQ(host.active_panel().dir, "C:\\");
+    EXPECT_EQ(lines()[2].substr(0, 11), "3. Files   ");
+  });
+  host.key(KEY_ESC);
+  open();
+}
+
+TEST_F(view_commands, the_tenth_view_widens_the_number_column_and_the_dialog) {
+  start_with_views(7);
+  int width_before = 0;
+  host.then([&] { width_before = list().size.X; });
+  host.key(KEY_CTRL | KEY_SHIFT | KEY_F4);
+  host.then([&] {
+    EXPECT_EQ(list().size.X, width_before + 1);
+    EXPECT_EQ(lines()[0].substr(0, 4), "10. ");
+    EXPECT_EQ(lines()[1].substr(0, 4), " 2. ");
+  });
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(host.calls("DM_RESIZEDIALOG").size(), 1u);
+  EXPECT_EQ(host.calls("DM_MOVEDIALOG").back(), "DM_MOVEDIALOG 1 -1 -1");
+}
+
+TEST_F(view_commands, a_clone_stands_above_its_source_with_the_same_location) {
+  start_with_views(1);
+  host.keys({KEY_DOWN, KEY_CTRL | KEY_F3});
+  host.then([&] {
+    EXPECT_EQ(order_numbers(), (std::vector<int>{2, 1, 4, 3}));
+    EXPECT_EQ(lines()[2].substr(1), lines()[3].substr(1));
+    EXPECT_EQ(list().list_pos.SelectPos, 2);
+  });
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(host.calls("Control SETPANELDIR"),
+            (std::vector<std::string>{"Control SETPANELDIR C:\\V1", "Control SETPANELDIR C:\\V1",
+                                      "Control SETPANELDIR C:\\Left"}))
+      << "applied again even though the copy's state is the one shown";
+}
+
+TEST_F(view_commands, refresh_marks_a_removed_directory_and_sends_the_panel_to_c_root) {
+  start_with_views(1);
+  host.key(KEY_DOWN);
+  host.then([&] { win.files.erase("C:\\V1"); });
+  host.key(KEY_CTRL | 'R');
+  host.then([&] {
+    EXPECT_EQ(lines()[2].substr(0, 2), "3-");
+    EXPECT_EQ(host.active_panel().dir, "C:\\");
+    EXPECT_EQ(list().list_pos.SelectPos, 2);
+  });
+  host.key(KEY_ESC);
+  open();
+}
