@@ -37,6 +37,13 @@ void keep_warning_ops(const far_host::PluginStartupInfo& info, unsigned size) {
   }
 }
 
+// A refused host still names the plugin in its menu when it gave the plugin its GetMsg.
+const char* menu_text() {
+  if (!host_too_old) return GetMsg(far_host::MMenuEntry);
+  return warning_ops.get_msg ? warning_ops.get_msg(warning_ops.module_number, far_host::MMenuEntry)
+                             : "";
+}
+
 void show_too_old_warning() {
   if (!warning_ops.get_msg || !warning_ops.message) return;
   const char* items[3];
@@ -71,8 +78,7 @@ void set_startup_info(const far_host::PluginStartupInfo* info) {
 
 void get_plugin_info(far_host::PluginInfo* info) {
   info->StructSize = sizeof(far_host::PluginInfo);
-  // Before a table is accepted there is no GetMsg to ask; the entry then stays empty.
-  menu_strings[0] = host_api.GetMsg ? GetMsg(far_host::MMenuEntry) : "";
+  menu_strings[0] = menu_text();
   info->PluginMenuStrings = menu_strings;
   info->PluginMenuStringsNumber = 1;
 }

@@ -44,6 +44,9 @@ TEST_F(lifecycle, refuses_a_table_of_371_bytes_and_warns_at_every_opening) {
                                                                "Message flags 1 buttons 1"}));
   EXPECT_TRUE(host.calls("Control").empty());
   EXPECT_TRUE(host.dialogs.empty());
+  far_host::PluginInfo info{};
+  get_plugin_info(&info);
+  EXPECT_STREQ(info.PluginMenuStrings[0], host.texts[4].c_str());
 }
 
 TEST_F(lifecycle, a_table_too_small_to_hold_getmsg_and_message_is_never_called_through) {
@@ -52,6 +55,9 @@ TEST_F(lifecycle, a_table_too_small_to_hold_getmsg_and_message_is_never_called_t
   EXPECT_TRUE(is_host_too_old());
   EXPECT_EQ(open_plugin(0, 0), far_host::invalid_handle);
   EXPECT_TRUE(host.messages_shown.empty());
+  far_host::PluginInfo info{};
+  get_plugin_info(&info);
+  EXPECT_STREQ(info.PluginMenuStrings[0], "");
   start(0);
   EXPECT_EQ(open_plugin(0, 0), far_host::invalid_handle);
   EXPECT_TRUE(host.log.empty());
