@@ -76,3 +76,22 @@ SCENARIO(exit_without_opening_frees_everything_and_the_dll_unloads) {
   again.exit_far();
   CHECK(ctx.host->dialogs.empty());
 }
+
+SCENARIO(unloading_without_exit_frees_the_views_safely) {
+  ctx.make_dir("Left", {"a.txt"});
+  ctx.make_dir("Right");
+  ctx.panels("Left", "Right");
+  {
+    sim::plugin dll(ctx.dll_path);
+    dll.set_startup_info(ctx.host->startup_info());
+    ctx.host->keys({far_host::KEY_CTRL | far_host::KEY_F3, far_host::KEY_ESC});
+    dll.open();
+  }
+  sim::plugin again(ctx.dll_path);
+  CHECK(again.loaded());
+  again.set_startup_info(ctx.host->startup_info());
+  ctx.host->key(far_host::KEY_ESC);
+  again.open();
+  CHECK(ctx.host->list_dialog()->line_texts().size() == 2);
+  again.exit_far();
+}
