@@ -87,23 +87,16 @@ TEST_F(view_registry_test, switching_to_the_shown_view_moves_the_slot_to_the_end
   own->remove_slot(right());
 }
 
-TEST_F(view_registry_test, opening_after_the_focus_moved_brings_the_other_view_forward) {
+TEST_F(view_registry_test, opening_after_the_focus_moved_brings_the_other_view_forward_unless_fixed) {
   two_panels(0);
   start();
-  host.active = 1;
-  sync_active_slot();
-  EXPECT_EQ(active_slot, right());
-  EXPECT_EQ(order_numbers(), (std::vector<int>{1, 2}));
-}
-
-TEST_F(view_registry_test, opening_after_the_focus_moved_keeps_a_fixed_order) {
-  two_panels(0);
-  start();
-  fixed_order = true;
-  host.active = 1;
-  sync_active_slot();
-  EXPECT_EQ(active_slot, right());
-  EXPECT_EQ(order_numbers(), (std::vector<int>{2, 1}));
+  for (bool fixed : {false, true}) {
+    fixed_order = fixed;
+    host.active = 1 - host.active;
+    sync_active_slot();
+    EXPECT_EQ(active_slot, fixed ? left() : right());
+    EXPECT_EQ(order_numbers(), (std::vector<int>{1, 2})) << "fixed " << fixed;
+  }
 }
 
 TEST_F(view_registry_test, opening_refreshes_both_shown_views_from_their_panels) {
