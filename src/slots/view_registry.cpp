@@ -1,7 +1,6 @@
 #include "slots/view_registry.h"
 
 #include "host/far_api.h"
-#include "plugin/host_api.h"
 #include "views/file_panel_view.h"
 
 namespace far_tolvane {
@@ -10,12 +9,6 @@ panel_slot* active_slot = nullptr;
 bool fixed_order = false;
 
 namespace {
-
-far_host::PanelInfo query_panel(int command) {
-  far_host::PanelInfo info{};
-  host_api.Control(far_host::invalid_handle, command, &info);
-  return info;
-}
 
 panel_slot& focused_panel_slot() {
   return is_left_panel_active() ? panel_slots.front() : panel_slots.back();

@@ -23,13 +23,6 @@ int panel_control(int command, void* param) {
   return host_api.Control(far_host::invalid_handle, command, param);
 }
 
-// Starts from a zeroed record so that a failed query never leaves fields unfilled.
-PanelInfo query_panel(int command) {
-  PanelInfo info{};
-  panel_control(command, &info);
-  return info;
-}
-
 char* duplicate(const char* text) {
   if (!text) return nullptr;
   const std::size_t size = std::strlen(text) + 1;
@@ -44,6 +37,12 @@ std::string_view file_name(const PluginPanelItem& item) {
 }
 
 }  // namespace
+
+PanelInfo query_panel(int command) {
+  PanelInfo info{};
+  panel_control(command, &info);
+  return info;
+}
 
 std::unique_ptr<file_panel_view> file_panel_view::capture_active_panel() {
   return std::make_unique<file_panel_view>(query_panel(far_host::FCTL_GETPANELINFO));

@@ -12,6 +12,10 @@ namespace far_tolvane {
 // Where a panel goes when a view's directory has vanished.
 extern const char fallback_dir[];
 
+// FCTL_GETPANELINFO or FCTL_GETANOTHERPANELINFO into a zeroed record, so that a failed query
+// never leaves fields unfilled.
+far_host::PanelInfo query_panel(int command);
+
 class file_panel_view final : public view {
  public:
   static std::unique_ptr<file_panel_view> capture_active_panel();
