@@ -58,10 +58,8 @@ void sync_active_slot() {
     active_slot = focused;
     switch_to_view(find_view(view_order, focused->shown()), fixed_order);
   }
-  if (auto* shown = dynamic_cast<file_panel_view*>(focused_panel_slot().shown()))
-    shown->refresh_from_active_panel();
-  if (auto* shown = dynamic_cast<file_panel_view*>(other_panel_slot().shown()))
-    shown->refresh_from_passive_panel();
+  if (view* shown = focused_panel_slot().shown()) shown->refresh_from_active_panel();
+  if (view* shown = other_panel_slot().shown()) shown->refresh_from_passive_panel();
 }
 
 void destroy_all_views() {

@@ -27,8 +27,8 @@ class file_panel_view final : public view {
   file_panel_view(const file_panel_view& source);
   ~file_panel_view() override;
 
-  void refresh_from_active_panel();
-  void refresh_from_passive_panel();
+  void refresh_from_active_panel() override;
+  void refresh_from_passive_panel() override;
   // Keeps a missing view while the panel sits exactly at fallback_dir, where apply sent it.
   void refresh_from(const far_host::PanelInfo& info);
 

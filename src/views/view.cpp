@@ -14,6 +14,10 @@ view::~view() { release_view_number(number); }
 
 bool view::is_special_panel() const { return false; }
 
+void view::refresh_from_active_panel() {}
+
+void view::refresh_from_passive_panel() {}
+
 void view::add_slot(panel_slot* slot) { shown_in.push_back(slot); }
 
 void view::remove_slot(panel_slot* slot) {

@@ -22,6 +22,10 @@ class view {
   virtual bool exists() const = 0;
   virtual bool check_exists() = 0;
   virtual void apply() const = 0;
+  // Takes again the state of the focused or of the other panel, whichever shows the view; the
+  // base keeps what it has, for views that no file panel can refresh.
+  virtual void refresh_from_active_panel();
+  virtual void refresh_from_passive_panel();
   // A copy with its own new number, shown by no panel.
   virtual std::unique_ptr<view> clone() const = 0;
 
