@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "dialog/view_list_dialog.h"
+#include "host/windows_api.h"
 #include "plugin/host_api.h"
 #include "views/view_numbers.h"
 
@@ -53,10 +54,12 @@ void view_list::fill(view_position cursor, int select_pos, int) {
     if (!shown->shown_in.empty()) marker = *panel_side(shown->shown_in.front()) == 'L' ? '<' : '>';
     const char mark = shown->exists() ? '.' : '-';
     const char* location = location_width > 0 ? shown->short_path(location_width) : "";
-    // The bounded output cuts a line that a very wide console would make longer than Text.
-    std::snprintf(line->Text, sizeof line->Text, "%*d%c %-*.*s %c %-*.*s ", digits, shown->number,
-                  mark, widest_name, widest_name, GetMsg(shown->kind_message_id()), marker,
-                  location_width, location_width, location);
+    // The bounded output cuts a line that a very wide console would make longer than Text. The
+    // system's formatter keeps MinGW's own out of the DLL, but leaves a cut line unterminated.
+    _snprintf(line->Text, sizeof line->Text, "%*d%c %-*.*s %c %-*.*s ", digits, shown->number, mark,
+              widest_name, widest_name, GetMsg(shown->kind_message_id()), marker, location_width,
+              location_width, location);
+    line->Text[sizeof line->Text - 1] = '\0';
     line->Reserved[0] = line->Reserved[1] = line->Reserved[2] = 0;
     ++line;
   }

@@ -1,5 +1,6 @@
-// The few operating-system calls the plugin makes. The Windows build takes them from the system;
-// the native build declares the same names, and the unit tests link a stand-in for them.
+// The few operating-system calls the plugin makes, and the system C library's bounded formatter.
+// The Windows build takes them from the system; the native build declares the same names, and
+// the unit tests link a stand-in for them.
 #pragma once
 
 #if defined(_WIN32)
@@ -12,6 +13,7 @@
 
 #else
 
+#include <cstddef>
 #include <cstdint>
 
 using BYTE = std::uint8_t;
@@ -95,5 +97,10 @@ LONG RegQueryValueExA(HKEY key, const char* value_name, LPDWORD reserved, LPDWOR
 LONG RegSetValueExA(HKEY key, const char* value_name, DWORD reserved, DWORD type,
                     const BYTE* data, DWORD data_size);
 LONG RegCloseKey(HKEY key);
+
+// A text of `count` characters or more is cut to `count` with no terminating zero; the result is
+// -1 when the text was longer.
+int _snprintf(char* buffer, std::size_t count, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
 
 #endif

@@ -1,6 +1,8 @@
 #include "native/fake_windows.h"
 
 #include <algorithm>
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <strings.h>
@@ -122,6 +124,19 @@ BOOL GetVersionExA(OSVERSIONINFOA* info) {
 
 SHORT GetKeyState(int virtual_key) {
   return virtual_key == VK_CONTROL && state().ctrl_down ? static_cast<SHORT>(0x8000) : 0;
+}
+
+int _snprintf(char* buffer, std::size_t count, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  const int length = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  std::vector<char> text(static_cast<std::size_t>(length) + 1);
+  va_start(args, format);
+  std::vsnprintf(text.data(), text.size(), format, args);
+  va_end(args);
+  std::memcpy(buffer, text.data(), std::min(text.size(), count));
+  return static_cast<std::size_t>(length) <= count ? length : -1;
 }
 
 DWORD GetEnvironmentVariableA(const char* name, char* buffer, DWORD size) {
