@@ -58,15 +58,18 @@ std::unique_ptr<file_panel_view> file_panel_view::create_at_fallback_dir() {
 }
 
 file_panel_view::file_panel_view(const PanelInfo& info) : panel_info(info), dir_exists(true) {
-  copy_items();
+  copy_items(nullptr);
 }
 
 file_panel_view::file_panel_view(const file_panel_view& source)
     : view(source), panel_info(source.panel_info), dir_exists(source.dir_exists) {
-  copy_items();
+  copy_items(nullptr);
 }
 
-file_panel_view::~file_panel_view() { free_items(); }
+file_panel_view::~file_panel_view() {
+  free_item_texts();
+  delete[] panel_info.PanelItems;
+}
 
 void file_panel_view::refresh_from_active_panel() {
   refresh_from(query_panel(far_host::FCTL_GETPANELINFO));
@@ -78,10 +81,11 @@ void file_panel_view::refresh_from_passive_panel() {
 
 void file_panel_view::refresh_from(const PanelInfo& info) {
   if (!exists() && std::strcmp(info.CurDir, fallback_dir) == 0) return;
-  free_items();
+  free_item_texts();
+  PluginPanelItem* const saved_items = panel_info.PanelItems;
   panel_info = info;
   dir_exists = true;
-  copy_items();
+  copy_items(saved_items);
 }
 
 int file_panel_view::kind_message_id() const {
@@ -154,11 +158,20 @@ std::unique_ptr<view> file_panel_view::clone() const {
   return std::make_unique<file_panel_view>(*this);
 }
 
-void file_panel_view::copy_items() {
+// Every opening refreshes the two shown views, mostly with the same directory as before: their
+// arrays are taken again when the items fit, since a fresh array of a large directory costs more
+// than the copy into it. A much smaller panel gets an array of its own size.
+void file_panel_view::copy_items(PluginPanelItem* reusable) {
   const PluginPanelItem* source = panel_info.PanelItems;
   if (!source) panel_info.ItemsNumber = 0;
   const int count = panel_info.ItemsNumber > 0 ? panel_info.ItemsNumber : 0;
-  panel_info.PanelItems = count > 0 ? new PluginPanelItem[count] : nullptr;
+  if (count > 0 && count <= item_capacity && count >= item_capacity / 2) {
+    panel_info.PanelItems = reusable;
+  } else {
+    delete[] reusable;
+    panel_info.PanelItems = count > 0 ? new PluginPanelItem[count] : nullptr;
+    item_capacity = count;
+  }
   if (count > 0) std::memcpy(panel_info.PanelItems, source, count * sizeof(PluginPanelItem));
   for (int i = 0; i < count; ++i) {
     PluginPanelItem& item = panel_info.PanelItems[i];
@@ -173,7 +186,7 @@ void file_panel_view::copy_items() {
   }
 }
 
-void file_panel_view::free_items() {
+void file_panel_view::free_item_texts() {
   const int count = panel_info.ItemsNumber > 0 ? panel_info.ItemsNumber : 0;
   for (int i = 0; i < count; ++i) {
     PluginPanelItem& item = panel_info.PanelItems[i];
@@ -184,8 +197,6 @@ void file_panel_view::free_items() {
       delete[] item.CustomColumnData;
     }
   }
-  delete[] panel_info.PanelItems;
-  panel_info.PanelItems = nullptr;
 }
 
 }  // namespace far_tolvane

@@ -44,12 +44,16 @@ class file_panel_view final : public view {
   const far_host::PanelInfo& saved_panel() const { return panel_info; }
 
  private:
-  void copy_items();
-  void free_items();
+  // Copies the items panel_info points at, with their texts, into `reusable` when they fit it;
+  // otherwise frees it for an array of their own size.
+  void copy_items(far_host::PluginPanelItem* reusable);
+  void free_item_texts();
   void restore_selection() const;
 
   // PanelItems points at the view's own item array, never at host memory.
   far_host::PanelInfo panel_info;
+  // The length of that array; ItemsNumber may be smaller.
+  int item_capacity = 0;
   bool dir_exists;
 };
 

@@ -1,4 +1,7 @@
 #include <cstring>
+#include <deque>
+#include <string>
+#include <utility>
 
 #include "native/plugin_fixture.h"
 #include "slots/view_registry.h"
@@ -154,6 +157,52 @@ TEST_F(file_panel_view_test, a_clone_owns_separate_copies_of_every_item_text) {
   source.reset();
   EXPECT_STREQ(clone->saved_panel().PanelItems[0].Owner, "someone");
   EXPECT_STREQ(clone->path(), "C:\\Left");
+}
+
+// Refreshes reuse the saved array while the items fit and replace it when the panel grows or
+// shrinks much: every one must leave exactly the panel's items, each text a copy of its own, and
+// no text of an earlier item behind (the sanitizers catch a leak or a second free).
+TEST_F(file_panel_view_test, a_refresh_copies_the_items_and_texts_as_the_panel_grows_and_shrinks) {
+  std::deque<std::string> texts;
+  std::unique_ptr<file_panel_view> shown;
+  auto text = [&](const std::string& value) {
+    texts.push_back(value);
+    return texts.back().data();
+  };
+  auto fill = [&](int count, int owned_from) {
+    auto& items = host.active_panel().items;
+    items.clear();
+    for (int i = 0; i < count; ++i) {
+      items.push_back(host_model::make_item("file" + std::to_string(i)));
+      items.back().Description = text("text " + std::to_string(count) + "/" + std::to_string(i));
+      if (i >= owned_from) items.back().Owner = text("owner " + std::to_string(i));
+    }
+  };
+  auto check = [&](int count) {
+    const PanelInfo& saved = shown->saved_panel();
+    ASSERT_EQ(saved.ItemsNumber, count);
+    for (int i = 0; i < count; ++i) {
+      const auto& copied = saved.PanelItems[i];
+      const auto& original = host.active_panel().items[i];
+      EXPECT_STREQ(copied.FindData.cFileName, original.FindData.cFileName);
+      EXPECT_STREQ(copied.Description, original.Description) << count << "/" << i;
+      EXPECT_NE(copied.Description, original.Description);
+      if (original.Owner) {
+        EXPECT_STREQ(copied.Owner, original.Owner);
+        EXPECT_NE(copied.Owner, original.Owner);
+      } else {
+        EXPECT_EQ(copied.Owner, nullptr) << count << "/" << i;
+      }
+    }
+  };
+  fill(4, 0);
+  shown = capture();
+  check(4);
+  for (auto [count, owned_from] : {std::pair{4, 2}, {3, 0}, {1, 1}, {6, 3}}) {
+    fill(count, owned_from);
+    shown->refresh_from_active_panel();
+    check(count);
+  }
 }
 
 TEST_F(file_panel_view_test, a_failed_panel_query_never_leaves_the_record_unfilled) {
