@@ -1,7 +1,9 @@
-// The few C++ runtime functions the plugin's code calls, defined here for the Windows DLL only.
-// The static runtime's own versions each bring its whole exception machinery along (unwinder,
-// terminate handler, demangler, threads library): nine tenths of the DLL for code that never
-// throws. Where the library would throw, the process ends, as it did before through terminate.
+// The C++ runtime functions the plugin's code calls, defined here for the Windows DLL only. Each
+// of the static runtime's own versions links its whole exception machinery (unwinder, terminate
+// handler, demangler, threads library): nine tenths of a DLL whose code never throws. Where the
+// library would throw, the process ends, as it did before through terminate.
+// These are the library's internal names: a new compiler may find them defined twice, or call
+// others and grow the DLL again, which the build's size check then stops.
 // The native build keeps the standard runtime, which its sanitizers need.
 #include <cstdlib>
 #include <new>
@@ -12,6 +14,7 @@ template class std::basic_string<char>;
 
 namespace std {
 
+// The library's object comes with std::bad_alloc and its type information.
 const nothrow_t nothrow{};
 
 void __throw_bad_alloc() { abort(); }
