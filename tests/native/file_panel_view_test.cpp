@@ -157,7 +157,7 @@ TEST_F(file_panel_view_test, a_clone_owns_separate_copies_of_every_item_text) {
 }
 
 TEST_F(file_panel_view_test, a_failed_panel_query_never_leaves_the_record_unfilled) {
-  host.fail_panel_queries = true;
+  host.fail_panel_query = [](int) { return true; };
   auto shown = capture();
   EXPECT_STREQ(shown->path(), "");
   EXPECT_EQ(shown->saved_panel().ItemsNumber, 0);
