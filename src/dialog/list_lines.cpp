@@ -81,10 +81,12 @@ void view_list::list_window_top(far_host::FarListPos& pos) const {
   const int count = far_list.ItemsNumber;
   const int rows = list_height();
   const int half = rows / 2;
+  // The cursor line stays on row half - 1 of the window, except in a one-row window, which has
+  // no row above the cursor line.
   if (count < rows || pos.SelectPos < half)
     pos.TopPos = 0;
   else if (pos.SelectPos + half + 1 < count)
-    pos.TopPos = pos.SelectPos - half + 1;
+    pos.TopPos = pos.SelectPos - std::max(half - 1, 0);
   else
     pos.TopPos = count - rows;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "dialog/console_fit.h"
 #include "dialog/view_list_dialog.h"
 #include "host/message_ids.h"
 #include "host/windows_api.h"
@@ -45,8 +46,10 @@ bool notice_box::show(bool quick, int title_id) {
       GetMsg(far_host::MNoticeLine2Format), GetMsg(active_slot->shown()->kind_message_id()));
   const int inner_width =
       std::max({length(first_line), length(second_line), length(title) + 2});
-  const int box_width = inner_width + 2 * mx + 4;
   const int box_height = quick ? 4 : 7;
+  // A console narrower than the text narrows the box; its rows are all needed and stay.
+  const int box_width =
+      fit_console({inner_width + 2 * mx + 4, box_height}, {2 * mx + 3, box_height}, quick).width;
 
   items[0] = text_item(far_host::DI_DOUBLEBOX, mx, my, title.c_str());
   items[0].X2 = box_width - mx - 1;

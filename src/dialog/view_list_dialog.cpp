@@ -5,8 +5,8 @@
 #include <iterator>
 #include <new>
 
+#include "dialog/console_fit.h"
 #include "host/message_ids.h"
-#include "host/windows_api.h"
 #include "plugin/host_api.h"
 
 namespace far_tolvane {
@@ -60,8 +60,6 @@ int view_list_dialog_impl::run() {
 void view_list_dialog_impl::layout(view_position cursor, int select_pos, int top_pos) {
   const int mx = quick_switch ? 0 : 2;
   const int my = quick_switch ? 0 : 1;
-  const int cx = quick_switch ? 2 : 0;
-  const int cy = quick_switch ? 1 : 0;
 
   list.far_list = {0, nullptr};
   list.measure(width, height);
@@ -69,12 +67,11 @@ void view_list_dialog_impl::layout(view_position cursor, int select_pos, int top
   width = std::max(width, title_width);
   width += 2 * (mx + 1);
   height += 2 * (my + 1);
-  // Without a console size there is nothing to clamp to; the host keeps the dialog on screen.
-  CONSOLE_SCREEN_BUFFER_INFO console{};
-  if (GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &console)) {
-    width = std::min(width, console.dwSize.X - 4 - 2 * cx);
-    height = std::min(height, console.dwSize.Y - 6 - 2 * cy);
-  }
+  // However small the console, the frame keeps at least one column and one row of list inside.
+  const dialog_size fitted =
+      fit_console({width, height}, {2 * mx + 3, 2 * my + 3}, quick_switch);
+  width = fitted.width;
+  height = fitted.height;
 
   items[0] = frame(far_host::DI_DOUBLEBOX, mx, my, width - mx - 1, height - my - 1, fixed_order);
   items[1] = frame(far_host::DI_SINGLEBOX, mx, my, width - mx - 1, height - my - 1, !fixed_order);

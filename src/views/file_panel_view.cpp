@@ -38,9 +38,11 @@ std::string_view file_name(const PluginPanelItem& item) {
 
 }  // namespace
 
-PanelInfo query_panel(int command) {
+PanelInfo query_panel(int command, bool* answered) {
   PanelInfo info{};
-  panel_control(command, &info);
+  const bool filled = panel_control(command, &info) != 0;
+  if (!filled) info = PanelInfo{};
+  if (answered) *answered = filled;
   return info;
 }
 
@@ -140,9 +142,11 @@ void file_panel_view::apply() const {
 
 // Each saved selected name selects the first fresh item of exactly that name. One pass over the
 // fresh items against a set of the wanted names keeps this linear, where a scan per saved name
-// would be quadratic on large directories.
+// would be quadratic on large directories. Without a fresh record there is nothing to select.
 void file_panel_view::restore_selection() const {
-  PanelInfo fresh = query_panel(far_host::FCTL_GETPANELINFO);
+  bool answered = false;
+  PanelInfo fresh = query_panel(far_host::FCTL_GETPANELINFO, &answered);
+  if (!answered) return;
   std::unordered_set<std::string_view> wanted;
   for (int i = 0; i < panel_info.ItemsNumber; ++i)
     if (panel_info.PanelItems[i].Flags & far_host::PPIF_SELECTED)

@@ -12,9 +12,10 @@ namespace far_tolvane {
 // Where a panel goes when a view's directory has vanished.
 extern const char fallback_dir[];
 
-// FCTL_GETPANELINFO or FCTL_GETANOTHERPANELINFO into a zeroed record, so that a failed query
-// never leaves fields unfilled.
-far_host::PanelInfo query_panel(int command);
+// FCTL_GETPANELINFO or FCTL_GETANOTHERPANELINFO. A failed query yields a zeroed record whatever
+// the host left in it: a host owes nothing in a record it reports as not filled. `answered`, when
+// given, tells whether the host filled the record.
+far_host::PanelInfo query_panel(int command, bool* answered = nullptr);
 
 class file_panel_view final : public view {
  public:

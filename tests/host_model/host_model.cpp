@@ -205,6 +205,11 @@ void model::fill_panel_info(const panel& source, bool focused, PanelInfo& info) 
   info.Flags = source.reversed ? PFLAGS_REVERSESORTORDER : 0;
 }
 
+void model::fill_garbage(PanelInfo& info) {
+  std::memset(&info, 0xCD, sizeof info);
+  info.ItemsNumber = 3;
+}
+
 int model::control(HANDLE panels_handle, int command, void* param) {
   std::string entry = std::string("Control ") + command_name(command);
   if (panels_handle != invalid_handle) entry += " wrong-handle";
@@ -212,14 +217,19 @@ int model::control(HANDLE panels_handle, int command, void* param) {
   int result = 1;
   switch (command) {
     case FCTL_GETPANELINFO:
-    case FCTL_GETANOTHERPANELINFO:
-      if (fail_panel_queries) {
+    case FCTL_GETANOTHERPANELINFO: {
+      auto& info = *static_cast<PanelInfo*>(param);
+      const int number = ++panel_queries;
+      if (fail_panel_query && fail_panel_query(number)) {
+        fill_garbage(info);
+        entry += " failed";
         result = 0;
         break;
       }
       fill_panel_info(command == FCTL_GETPANELINFO ? target : passive_panel(),
-                      command == FCTL_GETPANELINFO, *static_cast<PanelInfo*>(param));
+                      command == FCTL_GETPANELINFO, info);
       break;
+    }
     case FCTL_SETPANELDIR: {
       const char* dir = static_cast<const char*>(param);
       entry += std::string(" ") + dir;

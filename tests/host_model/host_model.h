@@ -99,7 +99,11 @@ class model {
   std::vector<DWORD> posted_flags;
   std::vector<std::vector<std::string>> messages_shown;
   bool ran_dry = false;
-  bool fail_panel_queries = false;
+  // Panel queries (FCTL_GETPANELINFO and FCTL_GETANOTHERPANELINFO) asked so far; the first is 1.
+  int panel_queries = 0;
+  // Given a query's number, says whether it fails. A failed query answers 0 and leaves garbage
+  // in the record, as a busy host may: 0xCD bytes and a claim of 3 items behind a bad pointer.
+  std::function<bool(int number)> fail_panel_query;
 
   // The rig's view of directories and of the Ctrl key.
   std::function<std::optional<std::vector<std::string>>(const std::string&)> list_dir;
@@ -124,6 +128,7 @@ class model {
 
  private:
   void fill_panel_info(const panel& source, bool focused, far_host::PanelInfo& info);
+  static void fill_garbage(far_host::PanelInfo& info);
   bool close_dialog(dialog& target, int code);
   void default_key(dialog& target, far_host::key_code code);
 

@@ -193,3 +193,35 @@ TEST_F(dialog_layout, the_cursor_starts_on_the_focused_view_wherever_it_stands) 
   open_and_close();
   EXPECT_EQ(host.calls("DM_LISTSETCURPOS").front(), "DM_LISTSETCURPOS 2 31 22");
 }
+
+TEST_F(dialog_layout, a_one_by_one_console_keeps_sizes_coordinates_and_the_top_line_in_the_list) {
+  start_with_views(5);
+  win.console_cols = 1;
+  win.console_rows = 1;
+  // The frame keeps one column and one row of list inside, whose window shows the cursor line.
+  auto check = [&](short width, short height) {
+    host.then([&, width, height] {
+      EXPECT_EQ(list().size.X, width);
+      EXPECT_EQ(list().size.Y, height);
+      for (const auto& item : list().items)
+        EXPECT_TRUE(item.X1 >= 0 && item.Y1 >= 0 && item.X2 >= item.X1 && item.Y2 >= item.Y1);
+      EXPECT_EQ(list().items[2].Y2, list().items[2].Y1);
+      const far_host::FarListPos pos = list().list_pos;
+      EXPECT_EQ(pos.TopPos, pos.SelectPos);
+      EXPECT_LT(pos.TopPos, static_cast<int>(list().list_lines.size()));
+    });
+  };
+  check(7, 5);
+  for (far_host::key_code key : {far_host::KEY_DOWN, far_host::KEY_PGDN, far_host::KEY_END,
+                                 far_host::KEY_UP, far_host::KEY_PGUP}) {
+    host.key(key);
+    check(7, 5);
+  }
+  host.key(far_host::KEY_CTRL | 'Q');
+  check(3, 3);
+  host.key(far_host::KEY_DOWN);
+  check(3, 3);
+  host.key(far_host::KEY_ESC);
+  open();
+  EXPECT_FALSE(host.ran_dry);
+}

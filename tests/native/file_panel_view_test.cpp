@@ -206,7 +206,7 @@ TEST_F(file_panel_view_test, a_refresh_copies_the_items_and_texts_as_the_panel_g
 }
 
 TEST_F(file_panel_view_test, a_failed_panel_query_never_leaves_the_record_unfilled) {
-  host.fail_panel_queries = true;
+  host.fail_panel_query = [](int) { return true; };
   auto shown = capture();
   EXPECT_STREQ(shown->path(), "");
   EXPECT_EQ(shown->saved_panel().ItemsNumber, 0);

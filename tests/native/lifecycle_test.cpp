@@ -5,11 +5,27 @@
 #include "plugin/host_api.h"
 #include "plugin/lifecycle.h"
 #include "slots/view_registry.h"
+#include "views/file_panel_view.h"
 #include "views/view_numbers.h"
 
 using namespace far_tolvane;
 
 using lifecycle = plugin_test;
+
+namespace {
+
+const far_host::PanelInfo& saved(const view* shown) {
+  return static_cast<const file_panel_view*>(shown)->saved_panel();
+}
+
+bool printable(const std::vector<std::string>& lines) {
+  for (const auto& line : lines)
+    for (unsigned char c : line)
+      if (c < 0x20 || c > 0x7E) return false;
+  return true;
+}
+
+}  // namespace
 
 TEST_F(lifecycle, reports_the_version_word_of_1_70_build_1282) {
   EXPECT_EQ(get_min_far_version(), 0x05020146);
@@ -110,4 +126,54 @@ TEST_F(lifecycle, exit_without_opening_frees_the_dialog_the_slots_and_the_views)
   EXPECT_TRUE(view_order.empty());
   EXPECT_TRUE(panel_slots.empty());
   EXPECT_TRUE(view_numbers.empty());
+}
+
+// A busy host may fail a panel query and leave its own bytes in the record: such a record counts
+// as empty at start-up, at an opening's refresh and in apply, and the next opening is as usual.
+TEST_F(lifecycle, a_failed_panel_query_counts_as_an_empty_record_whatever_the_host_left) {
+  two_panels();
+  host.panels[0].select("b.txt");
+  host.fail_panel_query = [](int) { return true; };
+  start();
+  for (const auto& each : owned_views) {
+    EXPECT_STREQ(each->path(), "");
+    EXPECT_EQ(saved(each.get()).ItemsNumber, 0);
+    EXPECT_EQ(saved(each.get()).PanelItems, nullptr);
+  }
+  host.fail_panel_query = nullptr;
+  host.key(far_host::KEY_ESC);
+  open();
+  EXPECT_EQ(lines(), (std::vector<std::string>{"1. Files < C:\\Left  ", "2. Files > C:\\Right "}));
+
+  // An opening asks twice who has focus before each refresh: the focused panel's view is
+  // refreshed by query 5, the other panel's by query 8.
+  for (int failing : {5, 8}) {
+    host.log.clear();
+    const int first = host.panel_queries;
+    host.fail_panel_query = [first, failing](int number) { return number == first + failing; };
+    host.key(far_host::KEY_ESC);
+    open();
+    EXPECT_EQ(host.calls("Control GETANOTHERPANELINFO failed").size() +
+                  host.calls("Control GETPANELINFO failed").size(),
+              1u);
+    EXPECT_TRUE(printable(lines()));
+    EXPECT_STREQ(view_order.front()->path(), failing == 5 ? "" : "C:\\Left");
+    EXPECT_STREQ(view_order.back()->path(), failing == 8 ? "" : "C:\\Right");
+  }
+  host.fail_panel_query = nullptr;
+  host.key(far_host::KEY_ESC);
+  open();
+  EXPECT_EQ(lines(), (std::vector<std::string>{"1. Files < C:\\Left  ", "2. Files > C:\\Right "}));
+
+  // The fresh record of a failed query has no items to select: the selection step is skipped.
+  host.change_dir(host.active_panel(), "C:\\Right");
+  host.fail_panel_query = [](int) { return true; };
+  host.log.clear();
+  view_order.front()->apply();
+  EXPECT_EQ(host.log, (std::vector<std::string>{
+                          "Control SETPANELDIR C:\\Left", "Control SETVIEWMODE 2",
+                          "Control SETSORTMODE 1", "Control SETSORTORDER 0",
+                          "Control GETPANELINFO failed", "Control REDRAWPANEL 0 0",
+                          "Control SETSORTORDER 0"}));
+  EXPECT_EQ(host.active_panel().dir, "C:\\Left");
 }

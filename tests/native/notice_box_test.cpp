@@ -106,3 +106,32 @@ TEST_F(notice_box_test, the_kind_slot_of_a_translated_text_is_filled_without_pri
   EXPECT_STREQ(notice().items[2].Data, "%nPlugin and %s %d%%");
   EXPECT_EQ(substitute_kind("no slot", "Tree"), "no slot");
 }
+
+TEST_F(notice_box_test, a_console_narrower_than_the_text_narrows_the_box_as_it_does_the_list) {
+  const struct {
+    bool console_ok;
+    short columns;
+    bool quick;
+    int width;
+  } cases[] = {{true, 30, false, 26}, {true, 30, true, 22}, {true, 1, false, 7},
+               {true, 1, true, 3},    {false, 30, false, 41}};
+  for (const auto& each : cases) {
+    win.console_ok = each.console_ok;
+    win.console_cols = each.columns;
+    if (each.quick) {
+      host.key(KEY_CTRL | 'Q');
+      host.ctrl(true);
+      host.key(KEY_CTRL | KEY_TILDE);
+      host.ctrl(false);
+      host.idle();
+    } else {
+      host.keys({KEY_DOWN, KEY_ENTER, KEY_ESC});
+    }
+    open();
+    const auto& box = *host.dialogs.back();
+    EXPECT_EQ(box.x2, each.width) << each.columns << (each.quick ? " quick" : "");
+    EXPECT_EQ(box.y2, each.quick ? 4 : 7) << "the rows stay";
+    EXPECT_EQ(box.items[0].X2, each.width - (each.quick ? 1 : 3));
+  }
+  EXPECT_FALSE(host.ran_dry);
+}

@@ -48,6 +48,8 @@ void check_registry(const host_model::model& host) {
 
   const host_model::dialog* shown = host.list_dialog();
   if (!shown || shown->closed) return;
+  for (const auto& text : shown->line_texts())
+    for (unsigned char c : text) ASSERT_TRUE(c >= 0x20 && c < 0x7F) << "a garbage byte: " << text;
   const int line = shown->list_pos.SelectPos;
   ASSERT_GE(line, 0);
   ASSERT_LT(line, static_cast<int>(shown->list_lines.size()));
@@ -61,9 +63,14 @@ void check_registry(const host_model::model& host) {
 using random_keys_test = plugin_test;
 
 TEST_F(random_keys_test, keep_the_registry_consistent) {
-  start_with_views(3);
   std::mt19937 random(20261207);
   auto pick = [&](int below) { return static_cast<int>(random() % below); };
+  // A busy host fails a share of its panel queries: all, some or none.
+  auto failing_share = [&](int percent) {
+    host.fail_panel_query = [&pick, percent](int) { return pick(100) < percent; };
+  };
+  failing_share(30);
+  start_with_views(3);
   int keys_sent = 0;
   for (int opening = 0; opening < 300 && !HasFailure(); ++opening) {
     if (pick(4) == 0) host.active = 1 - host.active;
@@ -71,6 +78,8 @@ TEST_F(random_keys_test, keep_the_registry_consistent) {
     if (pick(5) == 0) make_dir("C:\\V" + std::to_string(1 + pick(3)));
     if (pick(6) == 0) host.panels[pick(2)].plugin = pick(2);  // refusals and notices too
     win.ctrl_down = pick(2) == 0;
+    const int share = pick(8);
+    failing_share(share == 0 ? 100 : share < 3 ? 3 + pick(28) : 0);
     for (int i = 0; i < 20; ++i) {
       host.key(random_keys[pick(std::size(random_keys))]);
       if (pick(6) == 0) host.idle();
