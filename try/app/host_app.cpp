@@ -62,8 +62,6 @@ host_app::host_app(options settings)
     keys_ = std::make_unique<console_keys>(console_);
 }
 
-host_app::~host_app() { console_.stop(); }
-
 int host_app::run() {
   start_panels();
   if (!plugin_.load(options_.dll)) {

@@ -40,7 +40,6 @@ struct event {
 class host_app {
  public:
   explicit host_app(options settings);
-  ~host_app();
   host_app(const host_app&) = delete;
   host_app& operator=(const host_app&) = delete;
 

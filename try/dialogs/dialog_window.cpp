@@ -131,6 +131,9 @@ void dialog_window::set_list_pos(int index, int select, int top) {
 
 LONG_PARAM dialog_window::message(int msg, int param1, LONG_PARAM param2) {
   const bool item_id = param1 >= 0 && param1 < static_cast<int>(items_.size());
+  const bool with_record = msg == DM_SETDLGITEM || msg == DM_RESIZEDIALOG || msg == DM_MOVEDIALOG ||
+                           msg == DM_LISTSET || msg == DM_LISTGETCURPOS || msg == DM_LISTSETCURPOS;
+  if (with_record && !param2) return 0;
   switch (msg) {
     case DM_CLOSE:
       return close(param1) ? 1 : 0;

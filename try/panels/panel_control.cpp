@@ -122,7 +122,9 @@ int panel_control::change(panel& target, int command, void* param) {
     case FCTL_SETSELECTION: {
       const auto& info = *static_cast<const PanelInfo*>(param);
       auto& entries = target.list().entries;
-      const int count = std::min<int>(static_cast<int>(entries.size()), std::max(info.ItemsNumber, 0));
+      const int count = info.PanelItems ? std::min<int>(static_cast<int>(entries.size()),
+                                                        std::max(info.ItemsNumber, 0))
+                                        : 0;
       for (int i = 0; i < count; ++i)
         if (!entries[i].is_up()) entries[i].selected = info.PanelItems[i].Flags & PPIF_SELECTED;
       return 1;

@@ -14,7 +14,7 @@ std::vector<std::wstring> folder_lines(const std::wstring& path) {
   int files = 0, folders = 0;
   if (auto entries = read_directory(path))
     for (const entry& each : *entries)
-      if (!each.is_up()) each.is_dir() ? ++folders : ++files;
+      if (!each.is_up()) ++(each.is_dir() ? folders : files);
   return {L"Folder " + last_name(path), L"", L"  " + std::to_wstring(folders) + L" folders",
           L"  " + std::to_wstring(files) + L" files"};
 }

@@ -36,8 +36,12 @@ void draw_info(frame& screen, const panel& shown, const panel& other, bool focus
   unsigned long long bytes = 0;
   for (const entry& item : other.files.entries) {
     if (item.is_up()) continue;
-    item.is_dir() ? ++folders : ++files;
-    if (!item.is_dir()) bytes += item.size;
+    if (item.is_dir()) {
+      ++folders;
+    } else {
+      ++files;
+      bytes += item.size;
+    }
     if (item.selected) ++chosen;
   }
   const std::vector<std::pair<std::wstring, std::wstring>> lines = {
