@@ -7,7 +7,6 @@
 #include "dialogs/message_box.h"
 #include "help/help_window.h"
 #include "host_model/host_functions.h"
-#include "panels/directory.h"
 #include "panels/panel_drawing.h"
 #include "plugin/host_table.h"
 #include "plugin/language_files.h"
