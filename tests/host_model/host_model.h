@@ -13,6 +13,7 @@
 
 #include "host/far_api.h"
 #include "host/key_codes.h"
+#include "host_model/host_functions.h"
 
 namespace host_model {
 
@@ -134,12 +135,5 @@ class model {
 
   std::vector<far_host::PluginPanelItem> reported_items_;
 };
-
-// The host's key-name reader: modifiers Ctrl, Alt, Shift in that order, then a base name.
-int name_to_key(const char* name);
-// Shortens a path in place to at most max_length characters, keeping its root.
-char* trunc_path(char* text, int max_length);
-// The quoted message lines of a language file, in order.
-std::vector<std::string> read_language_file(const std::string& path);
 
 }  // namespace host_model

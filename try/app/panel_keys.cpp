@@ -1,0 +1,153 @@
+// The host's keys in the panels.
+#include <algorithm>
+
+#include "app/host_app.h"
+#include "dialogs/menu_window.h"
+#include "panels/directory.h"
+
+namespace try_host {
+
+using namespace far_host;
+
+namespace {
+
+constexpr key_code key_f11 = KEY_F1 + 10;
+
+// Terminals seldom send Ctrl with a digit, so Alt with a digit chooses the view mode too.
+int view_mode_key(key_code key) {
+  const key_code base = key & 0xFFFF;
+  if (base < '0' || base > '9') return -1;
+  if ((key & ~0xFFFFu) == KEY_CTRL || (key & ~0xFFFFu) == KEY_ALT) return static_cast<int>(base - '0');
+  return -1;
+}
+
+int sort_mode_key(key_code key) {
+  switch (key) {
+    case KEY_CTRL | KEY_F3: return SM_NAME;
+    case KEY_CTRL | KEY_F4: return SM_EXT;
+    case KEY_CTRL | KEY_F5: return SM_MTIME;
+    case KEY_CTRL | (KEY_F5 + 1): return SM_SIZE;
+    case KEY_CTRL | (KEY_F5 + 2): return SM_UNSORTED;
+    case KEY_CTRL | (KEY_F5 + 3): return SM_CTIME;
+    case KEY_CTRL | (KEY_F5 + 4): return SM_ATIME;
+    default: return 0;
+  }
+}
+
+void go_up(panel& target) {
+  if (target.kind == panel_kind::plugin) {
+    target.close_plugin_panel();
+    return;
+  }
+  const std::wstring parent = parent_dir(target.files.dir);
+  if (!parent.empty()) target.change_dir(parent);
+}
+
+}  // namespace
+
+void host_app::panel_key(key_code key) {
+  panel& focused = panels_[active_];
+  switch (key) {
+    case KEY_F10: quitting_ = true; return;
+    case KEY_TAB: active_ = 1 - active_; return;
+    case KEY_F1: show_help("Contents"); return;
+    case key_f11: plugins_menu(); return;
+    case KEY_CTRL | 'T': toggle_special(panel_kind::tree); return;
+    case KEY_CTRL | 'L': toggle_special(panel_kind::info); return;
+    case KEY_CTRL | 'Q': toggle_special(panel_kind::quick_view); return;
+    default: break;
+  }
+  if (focused.shows_items())
+    file_panel_key(focused, key);
+  else if (focused.kind == panel_kind::tree)
+    tree_panel_key(focused, key);
+}
+
+void host_app::file_panel_key(panel& target, key_code key) {
+  file_list& list = target.list();
+  const int current = list.current;
+  const int last = static_cast<int>(list.entries.size()) - 1;
+  entry* item = list.entries.empty() ? nullptr : &list.entries[current];
+  switch (key) {
+    case KEY_UP: target.move_cursor(current - 1); return;
+    case KEY_DOWN: target.move_cursor(current + 1); return;
+    case KEY_HOME: target.move_cursor(0); return;
+    case KEY_END: target.move_cursor(last); return;
+    case KEY_PGUP: target.move_cursor(current - target.visible()); return;
+    case KEY_PGDN: target.move_cursor(current + target.visible()); return;
+    case KEY_LEFT: target.move_cursor(current - target.rows()); return;
+    case KEY_RIGHT: target.move_cursor(current + target.rows()); return;
+    case KEY_INS:
+    case KEY_SHIFT | KEY_DOWN:
+    case KEY_SHIFT | KEY_UP:
+      if (item && !item->is_up()) item->selected = !item->selected;
+      target.move_cursor(current + (key == (KEY_SHIFT | KEY_UP) ? -1 : 1));
+      return;
+    case KEY_ENTER:
+    case KEY_CTRL | KEY_PGDN:
+      if (item && item->is_up())
+        go_up(target);
+      else if (item && item->is_dir() && target.kind == panel_kind::files)
+        target.change_dir(join_path(list.dir, item->name));
+      return;
+    case 0x08:
+    case KEY_CTRL | KEY_PGUP: go_up(target); return;
+    case KEY_CTRL | 'R': target.reread(); return;
+    default: break;
+  }
+  if (const int mode = view_mode_key(key); mode >= 0) {
+    target.view_mode = mode;
+    target.move_cursor(current);
+  } else if (const int mode = sort_mode_key(key)) {
+    target.set_sort_mode(mode);
+  }
+}
+
+void host_app::tree_panel_key(panel& target, key_code key) {
+  const int current = target.tree_current;
+  const int page = target.rows();
+  switch (key) {
+    case KEY_UP: target.move_tree_cursor(current - 1); break;
+    case KEY_DOWN: target.move_tree_cursor(current + 1); break;
+    case KEY_HOME: target.move_tree_cursor(0); break;
+    case KEY_END: target.move_tree_cursor(static_cast<int>(target.tree.size()) - 1); break;
+    case KEY_PGUP: target.move_tree_cursor(current - page); break;
+    case KEY_PGDN: target.move_tree_cursor(current + page); break;
+    case KEY_ENTER:
+      if (!target.tree.empty()) target.change_dir(target.tree[current].path);
+      break;
+    default: break;
+  }
+}
+
+// The special panels cover the passive panel, and the same key uncovers it again.
+void host_app::toggle_special(panel_kind kind) {
+  for (panel& side : panels_)
+    if (side.kind == kind) {
+      side.kind = panel_kind::files;
+      return;
+    }
+  panel& passive = panels_[1 - active_];
+  if (passive.kind == panel_kind::plugin) passive.close_plugin_panel();
+  passive.kind = kind;
+  if (kind == panel_kind::tree) passive.build_tree();
+}
+
+void host_app::plugins_menu() {
+  std::vector<std::wstring> items;
+  const std::vector<std::string> strings =
+      plugin_.loaded() ? plugin_.menu_strings() : std::vector<std::string>();
+  for (const auto& text : strings) items.push_back(plugin_text(text));
+  items.push_back(L"Plugin panel (the host's stand-in)");
+  menu_window menu(*this, L"Plugin commands", items);
+  open_window(&menu);
+  const int chosen = menu.run();
+  close_window(&menu);
+  if (chosen < 0) return;
+  if (chosen < static_cast<int>(strings.size()))
+    plugin_.open(open_from_plugins_menu, chosen);
+  else
+    panels_[active_].open_plugin_panel();
+}
+
+}  // namespace try_host
