@@ -25,6 +25,8 @@ class file_panel_view final : public view {
 
   explicit file_panel_view(const far_host::PanelInfo& info);
   file_panel_view(const file_panel_view& source);
+  // The item array is owned: a copy is made only by the copy constructor, never assigned.
+  file_panel_view& operator=(const file_panel_view&) = delete;
   ~file_panel_view() override;
 
   void refresh_from_active_panel();
@@ -50,7 +52,7 @@ class file_panel_view final : public view {
 
   // PanelItems points at the view's own item array, never at host memory.
   far_host::PanelInfo panel_info;
-  bool dir_exists;
+  bool dir_exists = true;
 };
 
 }  // namespace far_tolvane
