@@ -68,7 +68,8 @@ bool view_list_dialog_impl::handle_key(key_code key) {
   } else if (key == (KEY_CTRL | KEY_ENTER)) {
     fixed_order = !fixed_order;
     commit_switch();
-  } else if (effective == KEY_ESC || effective == KEY_F10) {
+  } else if (effective == KEY_ESC || effective == KEY_F10 ||
+             (key == KEY_KILLFOCUS && quick_switch)) {
     restore_active_view();
     close();
   } else if (effective == KEY_DOWN || effective == KEY_MSWHEEL_DOWN ||
@@ -117,9 +118,6 @@ bool view_list_dialog_impl::handle_key(key_code key) {
     }
   } else if (key == (KEY_CTRL | 'R')) {
     list.refresh_command();
-  } else if (key == KEY_KILLFOCUS && quick_switch) {
-    restore_active_view();
-    close();
   } else {
     return false;
   }

@@ -18,7 +18,8 @@ int number_column_width() {
   return digits;
 }
 
-view_list::view_list(view_list_dialog_impl* owner) : owner(owner), cursor_node(view_order.begin()) {}
+view_list::view_list(view_list_dialog_impl* dialog)
+    : owner(dialog), cursor_node(view_order.begin()) {}
 
 void view_list::measure(int& width, int& count) {
   width = 0;

@@ -13,7 +13,7 @@ class notice_box {
   // Runs the box modally; always false.
   bool show(bool quick_switch, int title_id);
 
-  far_host::FarDialogItem items[4];
+  far_host::FarDialogItem items[4]{};
   bool quick_switch = false;
   far_host::HANDLE dialog_handle = nullptr;
 };

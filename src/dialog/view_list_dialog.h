@@ -22,7 +22,7 @@ class view_list_dialog_impl;
 // The list state and every command that changes it.
 class view_list {
  public:
-  explicit view_list(view_list_dialog_impl* owner);
+  explicit view_list(view_list_dialog_impl* dialog);
 
   void measure(int& width, int& count);
   void fill(view_position cursor, int select_pos, int top_pos);

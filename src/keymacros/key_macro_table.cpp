@@ -97,7 +97,7 @@ bool parse_sequence(const std::string& text, std::vector<far_host::key_code>& se
   std::size_t start = text.find_first_not_of(' ');
   while (start != std::string::npos) {
     std::size_t end = text.find(' ', start);
-    far_host::key_code code;
+    far_host::key_code code = 0;
     if (!parse_key(text.substr(start, end - start), code)) return false;
     sequence.push_back(code);
     start = end == std::string::npos ? end : text.find_first_not_of(' ', end);

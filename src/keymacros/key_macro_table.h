@@ -10,7 +10,7 @@
 namespace far_tolvane {
 
 struct key_macro {
-  far_host::key_code trigger;
+  far_host::key_code trigger = 0;
   std::vector<far_host::key_code> sequence;
 };
 

@@ -1,5 +1,6 @@
 #include "keymacros/key_playback.h"
 
+#include <cstddef>
 #include <vector>
 
 #include "keymacros/key_macro_table.h"
@@ -35,7 +36,8 @@ void post_remaining_keys() {
   if (!playback_cursor) return;
   const auto& sequence = *playback_cursor->sequence;
   if (playback_cursor->next >= sequence.size()) return;
-  std::vector<far_host::DWORD> keys(sequence.begin() + playback_cursor->next, sequence.end());
+  std::vector<far_host::DWORD> keys(
+      sequence.begin() + static_cast<std::ptrdiff_t>(playback_cursor->next), sequence.end());
   playback_cursor->next = sequence.size();
   far_host::KeySequence posted{far_host::KSFLAGS_DISABLEOUTPUT, static_cast<int>(keys.size()),
                                keys.data()};

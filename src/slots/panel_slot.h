@@ -10,6 +10,7 @@ class panel_slot {
   explicit panel_slot(view* shown);
   panel_slot(const panel_slot&) = delete;
   panel_slot& operator=(const panel_slot&) = delete;
+  ~panel_slot() = default;
 
   // Setting the view already shown moves this slot to the end of its shown_in.
   void set_view(view* shown);

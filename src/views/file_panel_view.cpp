@@ -59,7 +59,7 @@ std::unique_ptr<file_panel_view> file_panel_view::create_at_fallback_dir() {
   return capture_active_panel();
 }
 
-file_panel_view::file_panel_view(const PanelInfo& info) : panel_info(info), dir_exists(true) {
+file_panel_view::file_panel_view(const PanelInfo& info) : panel_info(info) {
   copy_items(nullptr);
 }
 

@@ -26,6 +26,8 @@ class file_panel_view final : public view {
 
   explicit file_panel_view(const far_host::PanelInfo& info);
   file_panel_view(const file_panel_view& source);
+  // The item array is owned: a copy is made only by the copy constructor, never assigned.
+  file_panel_view& operator=(const file_panel_view&) = delete;
   ~file_panel_view() override;
 
   void refresh_from_active_panel() override;
@@ -55,7 +57,7 @@ class file_panel_view final : public view {
   far_host::PanelInfo panel_info;
   // The length of that array; ItemsNumber may be smaller.
   int item_capacity = 0;
-  bool dir_exists;
+  bool dir_exists = true;
 };
 
 }  // namespace far_tolvane

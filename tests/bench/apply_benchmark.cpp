@@ -57,7 +57,8 @@ std::unique_ptr<file_panel_view> make_view() {
 void apply_with_index(benchmark::State& state) {
   auto shown = make_view();
   for (auto _ : state) shown->apply();
-  state.counters["selected"] = static_cast<double>(fresh_items.size() / selected_every);
+  const std::size_t selected = fresh_items.size() / selected_every;
+  state.counters["selected"] = static_cast<double>(selected);
 }
 
 // The same restore with a scan from the first fresh item for every selected name.

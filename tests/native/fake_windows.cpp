@@ -27,7 +27,7 @@ std::string join(const std::string& base, const std::string& sub) {
 
 // Resolves a parent handle and a sub path; with `create` missing keys are made.
 registry_key* walk(HKEY parent, const char* sub, bool create, bool* created, std::string* path) {
-  registry_key* key;
+  registry_key* key = nullptr;
   std::string base;
   if (parent == HKEY_CURRENT_USER) {
     key = &the_machine->current_user;

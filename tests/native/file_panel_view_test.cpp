@@ -144,7 +144,8 @@ TEST_F(file_panel_view_test, a_clone_owns_separate_copies_of_every_item_text) {
   auto source = capture();
   std::strcpy(description, "changed");
   auto copy = source->clone();
-  auto* clone = static_cast<file_panel_view*>(copy.get());
+  auto* clone = dynamic_cast<file_panel_view*>(copy.get());
+  ASSERT_NE(clone, nullptr);
   const auto& copied = clone->saved_panel().PanelItems[0];
   const auto& original = source->saved_panel().PanelItems[0];
   EXPECT_STREQ(copied.Description, "described");

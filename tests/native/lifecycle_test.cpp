@@ -88,9 +88,9 @@ TEST_F(lifecycle, the_smallest_table_that_holds_both_operations_still_shows_the_
 TEST_F(lifecycle, plugin_info_has_one_menu_entry_and_nothing_else) {
   two_panels();
   start();
-  far_host::PluginInfo info;
+  far_host::PluginInfo info{};
   std::memset(&info, 0xAB, sizeof info);
-  far_host::PluginInfo untouched;
+  far_host::PluginInfo untouched{};
   std::memset(&untouched, 0xAB, sizeof untouched);
   get_plugin_info(&info);
   EXPECT_EQ(info.StructSize, static_cast<int>(sizeof(far_host::PluginInfo)));  // 44 on the host

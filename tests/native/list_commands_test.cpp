@@ -11,7 +11,8 @@ class list_commands : public plugin_test {
  protected:
   // Where the host's list cursor and window stood after the last key.
   std::string last_pos() { return host.calls("DM_LISTSETCURPOS").back(); }
-  void expect_positions(std::initializer_list<key_code> keys, std::vector<std::string> expected) {
+  void expect_positions(std::initializer_list<key_code> keys,
+                        const std::vector<std::string>& expected) {
     std::vector<std::string> seen;
     for (key_code key : keys) {
       host.key(key);

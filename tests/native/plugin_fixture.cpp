@@ -30,7 +30,7 @@ void plugin_test::TearDown() {
   EXPECT_EQ(win.open_registry_handles, 0);
 }
 
-void plugin_test::make_dir(const std::string& dir, std::vector<std::string> names) {
+void plugin_test::make_dir(const std::string& dir, const std::vector<std::string>& names) {
   win.add_dir(dir);
   for (const auto& name : names) win.add_file(dir + "\\" + name);
 }

@@ -21,7 +21,7 @@ class plugin_test : public ::testing::Test {
   void open();
   // The left panel at C:\Left, the right one at C:\Right, the left one focused.
   void two_panels(int active = 0);
-  void make_dir(const std::string& dir, std::vector<std::string> names = {});
+  void make_dir(const std::string& dir, const std::vector<std::string>& names = {});
   // A stored view of a plain file panel at the directory, appended to the display order.
   far_tolvane::view* add_view(const std::string& dir);
   // Starts with two panels and `stored` more views at C:\V1, C:\V2, ...

@@ -14,6 +14,8 @@ using namespace far_host;
 
 namespace {
 
+// clang-format would put each key of this table on a line of its own.
+// clang-format off
 const key_code random_keys[] = {
     KEY_DOWN, KEY_UP, KEY_HOME, KEY_END, KEY_PGUP, KEY_PGDN, KEY_MSWHEEL_DOWN, KEY_MSWHEEL_UP,
     KEY_CTRL | KEY_TILDE, KEY_CTRL | KEY_SHIFT | KEY_TILDE, KEY_CTRL | KEY_UP,
@@ -21,6 +23,7 @@ const key_code random_keys[] = {
     KEY_CTRL | KEY_F3, KEY_DEL, KEY_CTRL | KEY_DEL, KEY_CTRL | KEY_F4,
     KEY_CTRL | KEY_SHIFT | KEY_F5, KEY_CTRL | 'F', KEY_CTRL | 'R', KEY_CTRL | 'Q', KEY_ENTER,
     KEY_CTRL | KEY_ENTER, KEY_ESC, KEY_F10, KEY_KILLFOCUS, KEY_INS};
+// clang-format on
 
 void check_registry(const host_model::model& host) {
   std::multiset<const view*> owned, ordered;
