@@ -95,11 +95,11 @@ void host_app::file_panel_key(panel& target, key_code key) {
     case KEY_CTRL | 'R': target.reread(); return;
     default: break;
   }
-  if (const int mode = view_mode_key(key); mode >= 0) {
-    target.view_mode = mode;
+  if (const int view_mode = view_mode_key(key); view_mode >= 0) {
+    target.view_mode = view_mode;
     target.move_cursor(current);
-  } else if (const int mode = sort_mode_key(key)) {
-    target.set_sort_mode(mode);
+  } else if (const int sort_mode = sort_mode_key(key)) {
+    target.set_sort_mode(sort_mode);
   }
 }
 

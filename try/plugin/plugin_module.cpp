@@ -57,7 +57,8 @@ std::vector<std::string> plugin_module::menu_strings() {
 }
 
 void plugin_module::open(int from, int item) {
-  if (FARPROC open = entry("OpenPlugin")) as<HANDLE(WINAPI*)(int, int)>(open)(from, item);
+  if (FARPROC entry_point = entry("OpenPlugin"))
+    as<HANDLE(WINAPI*)(int, int)>(entry_point)(from, item);
 }
 
 void plugin_module::exit_far() {
