@@ -100,6 +100,7 @@ LONG RegCloseKey(HKEY key);
 
 // A text of `count` characters or more is cut to `count` with no terminating zero; the result is
 // -1 when the text was longer.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): msvcrt's own name, declared for the stand-in.
 int _snprintf(char* buffer, std::size_t count, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 

@@ -15,7 +15,7 @@ using lifecycle = plugin_test;
 namespace {
 
 const far_host::PanelInfo& saved(const view* shown) {
-  return static_cast<const file_panel_view*>(shown)->saved_panel();
+  return dynamic_cast<const file_panel_view&>(*shown).saved_panel();
 }
 
 bool printable(const std::vector<std::string>& lines) {
