@@ -129,9 +129,8 @@ void view_list::move_view_down() {
 
 void view_list::move_view_to_top() {
   const far_host::FarListPos pos = current_pos();
-  finish_reorder(pos,
-                 cursor_node == view_order.begin() ? std::next(cursor_node) : view_order.begin(),
-                 0);
+  finish_reorder(
+      pos, cursor_node == view_order.begin() ? std::next(cursor_node) : view_order.begin(), 0);
 }
 
 void view_list::move_view_to_bottom() {

@@ -1,6 +1,6 @@
+#include "dialog/view_list_dialog.h"
 #include "host/message_ids.h"
 #include "host/windows_api.h"
-#include "dialog/view_list_dialog.h"
 #include "keymacros/key_playback.h"
 #include "plugin/host_api.h"
 
@@ -40,10 +40,8 @@ LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, in
       if (!self.quick_switch) break;
       if (!ctrl_held()) self.commit_switch();
       return 1;
-    case far_host::DN_INITDIALOG:
-      return self.init_dialog(dialog);
-    default:
-      break;
+    case far_host::DN_INITDIALOG: return self.init_dialog(dialog);
+    default: break;
   }
   return host_api.DefDlgProc(dialog, message, param1, param2);
 }

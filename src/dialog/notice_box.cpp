@@ -42,10 +42,9 @@ bool notice_box::show(bool quick, int title_id) {
   const int my = quick ? 0 : 1;
   const std::string title = GetMsg(title_id);
   const std::string first_line = GetMsg(far_host::MNoticeLine1);
-  const std::string second_line = substitute_kind(
-      GetMsg(far_host::MNoticeLine2Format), GetMsg(active_slot->shown()->kind_message_id()));
-  const int inner_width =
-      std::max({length(first_line), length(second_line), length(title) + 2});
+  const std::string second_line = substitute_kind(GetMsg(far_host::MNoticeLine2Format),
+                                                  GetMsg(active_slot->shown()->kind_message_id()));
+  const int inner_width = std::max({length(first_line), length(second_line), length(title) + 2});
   const int box_height = quick ? 4 : 7;
   // A console narrower than the text narrows the box; its rows are all needed and stay.
   const int box_width =

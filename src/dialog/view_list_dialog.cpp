@@ -39,9 +39,7 @@ FarDialogItem frame(int type, int x1, int y1, int x2, int y2, bool hidden) {
 
 }  // namespace
 
-void create_view_list_dialog() {
-  dialog_instance.reset(new (std::nothrow) view_list_dialog_impl);
-}
+void create_view_list_dialog() { dialog_instance.reset(new (std::nothrow) view_list_dialog_impl); }
 
 void destroy_view_list_dialog() { dialog_instance.reset(); }
 
@@ -53,8 +51,8 @@ int view_list_dialog_impl::run() {
   list.cursor_node = find_view(view_order, active_slot->shown());
   layout(list.cursor_node, 0, 0);
   list.applied_view = *list.cursor_node;
-  return host_api.DialogEx(host_api.ModuleNumber, -1, -1, width, height, help_topic, items, 3, 0,
-                           0, view_list_dialog_proc, 0);
+  return host_api.DialogEx(host_api.ModuleNumber, -1, -1, width, height, help_topic, items, 3, 0, 0,
+                           view_list_dialog_proc, 0);
 }
 
 void view_list_dialog_impl::layout(view_position cursor, int select_pos, int top_pos) {
@@ -68,8 +66,7 @@ void view_list_dialog_impl::layout(view_position cursor, int select_pos, int top
   width += 2 * (mx + 1);
   height += 2 * (my + 1);
   // However small the console, the frame keeps at least one column and one row of list inside.
-  const dialog_size fitted =
-      fit_console({width, height}, {2 * mx + 3, 2 * my + 3}, quick_switch);
+  const dialog_size fitted = fit_console({width, height}, {2 * mx + 3, 2 * my + 3}, quick_switch);
   width = fitted.width;
   height = fitted.height;
 
@@ -88,7 +85,8 @@ void view_list_dialog_impl::layout(view_position cursor, int select_pos, int top
   list.fill(cursor, select_pos, top_pos);
 
   if (!dialog_handle) return;
-  for (int i = 0; i < 3; ++i) send(far_host::DM_SETDLGITEM, i, reinterpret_cast<LONG_PARAM>(&items[i]));
+  for (int i = 0; i < 3; ++i)
+    send(far_host::DM_SETDLGITEM, i, reinterpret_cast<LONG_PARAM>(&items[i]));
   far_host::COORD size{static_cast<short>(width), static_cast<short>(height)};
   send(far_host::DM_RESIZEDIALOG, 0, reinterpret_cast<LONG_PARAM>(&size));
   far_host::COORD centre{-1, -1};
@@ -110,8 +108,8 @@ void view_list_dialog_impl::relayout() {
 LONG_PARAM view_list_dialog_impl::init_dialog(far_host::HANDLE handle) {
   dialog_handle = handle;
   send(far_host::DM_LISTSETMOUSEREACTION, 2, far_host::LMRT_ONLYFOCUS);
-  far_host::FarListPos pos{
-      static_cast<int>(std::distance(view_order.begin(), list.cursor_node)), 0};
+  far_host::FarListPos pos{static_cast<int>(std::distance(view_order.begin(), list.cursor_node)),
+                           0};
   list.list_window_top(pos);
   send(far_host::DM_LISTSETCURPOS, 2, reinterpret_cast<LONG_PARAM>(&pos));
   far_host::COORD centre{-1, -1};

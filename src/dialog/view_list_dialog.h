@@ -99,8 +99,8 @@ extern std::unique_ptr<view_list_dialog_impl> dialog_instance;
 void create_view_list_dialog();
 void destroy_view_list_dialog();
 
-far_host::LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message,
-                                                  int param1, far_host::LONG_PARAM param2);
+far_host::LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, int param1,
+                                                  far_host::LONG_PARAM param2);
 bool handle_key_callback(void* context, far_host::key_code key);
 
 // Digits of the number column: those of the largest view number.

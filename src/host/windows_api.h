@@ -56,7 +56,8 @@ struct FILETIME {
 };
 struct SECURITY_ATTRIBUTES;
 
-inline HKEY const HKEY_CURRENT_USER = reinterpret_cast<HKEY>(static_cast<std::intptr_t>(0x80000001));
+inline HKEY const HKEY_CURRENT_USER =
+    reinterpret_cast<HKEY>(static_cast<std::intptr_t>(0x80000001));
 constexpr DWORD STD_OUTPUT_HANDLE = static_cast<DWORD>(-11);
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
@@ -82,8 +83,8 @@ BOOL GetConsoleScreenBufferInfo(HANDLE console, CONSOLE_SCREEN_BUFFER_INFO* info
 BOOL GetVersionExA(OSVERSIONINFOA* info);
 SHORT GetKeyState(int virtual_key);
 DWORD GetEnvironmentVariableA(const char* name, char* buffer, DWORD size);
-LONG RegCreateKeyExA(HKEY key, const char* sub_key, DWORD reserved, char* class_name,
-                     DWORD options, REGSAM access, SECURITY_ATTRIBUTES* security, PHKEY result,
+LONG RegCreateKeyExA(HKEY key, const char* sub_key, DWORD reserved, char* class_name, DWORD options,
+                     REGSAM access, SECURITY_ATTRIBUTES* security, PHKEY result,
                      LPDWORD disposition);
 LONG RegOpenKeyExA(HKEY key, const char* sub_key, DWORD options, REGSAM access, PHKEY result);
 LONG RegQueryInfoKeyA(HKEY key, char* class_name, LPDWORD class_size, LPDWORD reserved,
@@ -92,10 +93,10 @@ LONG RegQueryInfoKeyA(HKEY key, char* class_name, LPDWORD class_size, LPDWORD re
                       LPDWORD security_descriptor, FILETIME* last_write);
 LONG RegEnumKeyExA(HKEY key, DWORD index, char* name, LPDWORD name_size, LPDWORD reserved,
                    char* class_name, LPDWORD class_size, FILETIME* last_write);
-LONG RegQueryValueExA(HKEY key, const char* value_name, LPDWORD reserved, LPDWORD type,
-                      BYTE* data, LPDWORD data_size);
-LONG RegSetValueExA(HKEY key, const char* value_name, DWORD reserved, DWORD type,
-                    const BYTE* data, DWORD data_size);
+LONG RegQueryValueExA(HKEY key, const char* value_name, LPDWORD reserved, LPDWORD type, BYTE* data,
+                      LPDWORD data_size);
+LONG RegSetValueExA(HKEY key, const char* value_name, DWORD reserved, DWORD type, const BYTE* data,
+                    DWORD data_size);
 LONG RegCloseKey(HKEY key);
 
 // A text of `count` characters or more is cut to `count` with no terminating zero; the result is

@@ -133,8 +133,7 @@ void write_default_key_macros() {
       disposition != REG_CREATED_NEW_KEY)
     return;
   registry_key writable;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_WRITE, writable.out()) !=
-      ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_WRITE, writable.out()) != ERROR_SUCCESS)
     return;
   for (const default_macro& macro : default_macros) write_macro(writable.get(), macro);
 }

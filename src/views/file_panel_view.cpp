@@ -59,9 +59,7 @@ std::unique_ptr<file_panel_view> file_panel_view::create_at_fallback_dir() {
   return capture_active_panel();
 }
 
-file_panel_view::file_panel_view(const PanelInfo& info) : panel_info(info) {
-  copy_items(nullptr);
-}
+file_panel_view::file_panel_view(const PanelInfo& info) : panel_info(info) { copy_items(nullptr); }
 
 file_panel_view::file_panel_view(const file_panel_view& source)
     : view(source), panel_info(source.panel_info), dir_exists(source.dir_exists) {

@@ -29,9 +29,7 @@ Function entry(FARPROC address) {
 
 }  // namespace
 
-int plugin::min_far_version() {
-  return entry<int(WINAPI*)()>(export_named("GetMinFarVersion"))();
-}
+int plugin::min_far_version() { return entry<int(WINAPI*)()>(export_named("GetMinFarVersion"))(); }
 
 void plugin::set_startup_info(const far_host::PluginStartupInfo& info) {
   entry<void(WINAPI*)(const far_host::PluginStartupInfo*)>(export_named("SetStartupInfo"))(&info);
@@ -41,9 +39,7 @@ void plugin::get_plugin_info(far_host::PluginInfo& info) {
   entry<void(WINAPI*)(far_host::PluginInfo*)>(export_named("GetPluginInfo"))(&info);
 }
 
-HANDLE plugin::open() {
-  return entry<HANDLE(WINAPI*)(int, int)>(export_named("OpenPlugin"))(0, 0);
-}
+HANDLE plugin::open() { return entry<HANDLE(WINAPI*)(int, int)>(export_named("OpenPlugin"))(0, 0); }
 
 void plugin::exit_far() { entry<void(WINAPI*)()>(export_named("ExitFAR"))(); }
 

@@ -2,10 +2,10 @@
 #include "e2e/sim.h"
 
 using far_host::KEY_CTRL;
+using far_host::KEY_DOWN;
 using far_host::KEY_ESC;
 using far_host::KEY_F3;
 using far_host::KEY_INS;
-using far_host::KEY_DOWN;
 using far_host::KSFLAGS_DISABLEOUTPUT;
 
 namespace {
@@ -32,8 +32,8 @@ DWORD sub_key_count(const std::string& path) {
 
 void set_sequence(const std::string& trigger, const char* sequence) {
   HKEY key;
-  RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(sim::key_macro_area) + "\\" + trigger).c_str(),
-                  0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+  RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(sim::key_macro_area) + "\\" + trigger).c_str(), 0,
+                  nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
   RegSetValueExA(key, "Sequence", 0, REG_SZ, reinterpret_cast<const BYTE*>(sequence),
                  static_cast<DWORD>(strlen(sequence) + 1));
   RegCloseKey(key);

@@ -56,9 +56,9 @@ struct registrar {
   registrar(const char* name, void (*run)(context&)) { registry().push_back({name, run}); }
 };
 
-#define SCENARIO(name)                                       \
-  static void name(sim::context& ctx);                       \
-  static sim::registrar name##_registrar(#name, name);       \
+#define SCENARIO(name)                                 \
+  static void name(sim::context& ctx);                 \
+  static sim::registrar name##_registrar(#name, name); \
   static void name(sim::context& ctx)
 
 // The key-macro area the plugin uses for the default user.

@@ -36,15 +36,15 @@ int name_to_key(const char* name) {
     }
   }
   static const std::map<std::string, key_code> base_names = {
-      {"Enter", KEY_ENTER}, {"Esc", KEY_ESC},   {"Tab", KEY_TAB},   {"BS", 0x08},
-      {"Space", KEY_SPACE}, {"Ins", KEY_INS},   {"Del", KEY_DEL},   {"Home", KEY_HOME},
-      {"End", KEY_END},     {"PgUp", KEY_PGUP}, {"PgDn", KEY_PGDN}, {"Up", KEY_UP},
+      {"Enter", KEY_ENTER}, {"Esc", KEY_ESC},   {"Tab", KEY_TAB},    {"BS", 0x08},
+      {"Space", KEY_SPACE}, {"Ins", KEY_INS},   {"Del", KEY_DEL},    {"Home", KEY_HOME},
+      {"End", KEY_END},     {"PgUp", KEY_PGUP}, {"PgDn", KEY_PGDN},  {"Up", KEY_UP},
       {"Down", KEY_DOWN},   {"Left", KEY_LEFT}, {"Right", KEY_RIGHT}};
   key_code base = 0;
   if (auto found = base_names.find(text); found != base_names.end()) {
     base = found->second;
-  } else if (text.size() >= 2 && text[0] == 'F' && text.find_first_not_of("0123456789", 1) ==
-                                                       std::string::npos) {
+  } else if (text.size() >= 2 && text[0] == 'F' &&
+             text.find_first_not_of("0123456789", 1) == std::string::npos) {
     const int number = std::atoi(text.c_str() + 1);
     if (number < 1 || number > 12) return -1;
     base = KEY_F1 + number - 1;

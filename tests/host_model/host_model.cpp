@@ -30,8 +30,8 @@ int FARAPI table_adv_control(int, int command, void* param) {
   return current->adv_control(command, param);
 }
 int FARAPI table_dialog_ex(int, int x1, int y1, int x2, int y2, const char* help,
-                           FarDialogItem* items, int count, DWORD, DWORD flags,
-                           FARWINDOWPROC proc, LONG_PARAM param) {
+                           FarDialogItem* items, int count, DWORD, DWORD flags, FARWINDOWPROC proc,
+                           LONG_PARAM param) {
   return current->dialog_ex(x1, y1, x2, y2, help, items, count, flags, proc, param);
 }
 LONG_PARAM FARAPI table_send_dlg_message(HANDLE handle, int msg, int param1, LONG_PARAM param2) {
@@ -254,8 +254,7 @@ int model::control(HANDLE panels_handle, int command, void* param) {
         entry += " null";
       }
       break;
-    default:
-      result = 0;
+    default: result = 0;
   }
   log.push_back(entry);
   return result;
@@ -303,16 +302,12 @@ int model::dialog_ex(int x1, int y1, int x2, int y2, const char* help, FarDialog
         if (!proc(handle, DN_KEY, 0, static_cast<LONG_PARAM>(next.code)))
           default_key(shown, next.code);
         break;
-      case event::idle:
-        proc(handle, DN_ENTERIDLE, 0, 0);
-        break;
+      case event::idle: proc(handle, DN_ENTERIDLE, 0, 0); break;
       case event::ctrl_down:
       case event::ctrl_up:
         if (set_ctrl) set_ctrl(next.kind == event::ctrl_down);
         break;
-      case event::action:
-        next.run();
-        break;
+      case event::action: next.run(); break;
     }
   }
   open_dialogs.pop_back();
@@ -343,7 +338,8 @@ void model::default_key(dialog& target, key_code code) {
 
 LONG_PARAM model::send_dlg_message(HANDLE handle, int msg, int param1, LONG_PARAM param2) {
   auto* target = static_cast<dialog*>(handle);
-  const bool known = std::find(open_dialogs.begin(), open_dialogs.end(), target) != open_dialogs.end();
+  const bool known =
+      std::find(open_dialogs.begin(), open_dialogs.end(), target) != open_dialogs.end();
   std::string entry = std::string(dialog_message_name(msg)) + fmt(" %lld", param1);
   if (!known) {
     log.push_back(entry + " stale-handle");
@@ -351,12 +347,8 @@ LONG_PARAM model::send_dlg_message(HANDLE handle, int msg, int param1, LONG_PARA
   }
   LONG_PARAM result = 1;
   switch (msg) {
-    case DM_CLOSE:
-      log.push_back(entry);
-      return close_dialog(*target, param1) ? 1 : 0;
-    case DM_ENABLEREDRAW:
-      target->redraw_off += param1 ? -1 : 1;
-      break;
+    case DM_CLOSE: log.push_back(entry); return close_dialog(*target, param1) ? 1 : 0;
+    case DM_ENABLEREDRAW: target->redraw_off += param1 ? -1 : 1; break;
     case DM_SETDLGITEM:
       if (param1 >= 0 && param1 < static_cast<int>(target->items.size()))
         target->items[param1] = *reinterpret_cast<const FarDialogItem*>(param2);
@@ -374,18 +366,13 @@ LONG_PARAM model::send_dlg_message(HANDLE handle, int msg, int param1, LONG_PARA
       entry += fmt(" %lld", list.ItemsNumber);
       break;
     }
-    case DM_LISTGETCURPOS:
-      *reinterpret_cast<FarListPos*>(param2) = target->list_pos;
-      break;
+    case DM_LISTGETCURPOS: *reinterpret_cast<FarListPos*>(param2) = target->list_pos; break;
     case DM_LISTSETCURPOS:
       target->list_pos = *reinterpret_cast<const FarListPos*>(param2);
       entry += fmt(" %lld %lld", target->list_pos.SelectPos, target->list_pos.TopPos);
       break;
-    case DM_LISTSETMOUSEREACTION:
-      entry += fmt(" %lld", param2);
-      break;
-    default:
-      break;
+    case DM_LISTSETMOUSEREACTION: entry += fmt(" %lld", param2); break;
+    default: break;
   }
   log.push_back(entry);
   return result;

@@ -37,8 +37,9 @@ TEST_F(dialog_keys, esc_or_f10_right_after_opening_applies_nothing) {
 TEST_F(dialog_keys, esc_after_a_preview_puts_the_panel_back) {
   host.keys({KEY_DOWN, KEY_ESC});
   open();
-  EXPECT_EQ(host.calls("Control SETPANELDIR"),
-            (std::vector<std::string>{"Control SETPANELDIR C:\\V1", "Control SETPANELDIR C:\\Left"}));
+  EXPECT_EQ(
+      host.calls("Control SETPANELDIR"),
+      (std::vector<std::string>{"Control SETPANELDIR C:\\V1", "Control SETPANELDIR C:\\Left"}));
   EXPECT_EQ(active_dir(), "C:\\Left");
   EXPECT_EQ(order_numbers(), (std::vector<int>{2, 1, 3, 4}));
   EXPECT_STREQ(active_slot->shown()->path(), "C:\\Left");

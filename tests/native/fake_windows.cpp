@@ -1,11 +1,11 @@
 #include "native/fake_windows.h"
 
+#include <strings.h>
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <strings.h>
 
 namespace fake_windows {
 namespace {
@@ -36,7 +36,8 @@ registry_key* walk(HKEY parent, const char* sub, bool create, bool* created, std
     base = as_open(parent)->path;
   }
   *path = join(base, sub ? sub : "");
-  if (!the_machine->refused_key.empty() && !strcasecmp(path->c_str(), the_machine->refused_key.c_str()))
+  if (!the_machine->refused_key.empty() &&
+      !strcasecmp(path->c_str(), the_machine->refused_key.c_str()))
     return nullptr;
   std::string rest = sub ? sub : "";
   if (created) *created = false;
@@ -167,9 +168,8 @@ LONG RegOpenKeyExA(HKEY key, const char* sub_key, DWORD, REGSAM, PHKEY result) {
   return ERROR_SUCCESS;
 }
 
-LONG RegQueryInfoKeyA(HKEY key, char*, LPDWORD, LPDWORD, LPDWORD sub_keys,
-                      LPDWORD max_sub_key_len, LPDWORD, LPDWORD, LPDWORD, LPDWORD, LPDWORD,
-                      FILETIME*) {
+LONG RegQueryInfoKeyA(HKEY key, char*, LPDWORD, LPDWORD, LPDWORD sub_keys, LPDWORD max_sub_key_len,
+                      LPDWORD, LPDWORD, LPDWORD, LPDWORD, LPDWORD, FILETIME*) {
   const auto& children = fake_windows::as_open(key)->key->sub_keys;
   if (sub_keys) *sub_keys = static_cast<DWORD>(children.size());
   if (max_sub_key_len) {

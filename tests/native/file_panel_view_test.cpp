@@ -69,11 +69,11 @@ TEST_F(file_panel_view_test, apply_restores_directory_modes_selection_and_cursor
   host.active_panel().reversed = false;
   host.log.clear();
   shown->apply();
-  EXPECT_EQ(host.log, (std::vector<std::string>{
-                          "Control SETPANELDIR C:\\Left", "Control SETVIEWMODE 4",
-                          "Control SETSORTMODE 7", "Control SETSORTORDER 1",
-                          "Control GETPANELINFO", "Control SETSELECTION",
-                          "Control REDRAWPANEL 2 1", "Control SETSORTORDER 1"}));
+  EXPECT_EQ(host.log,
+            (std::vector<std::string>{"Control SETPANELDIR C:\\Left", "Control SETVIEWMODE 4",
+                                      "Control SETSORTMODE 7", "Control SETSORTORDER 1",
+                                      "Control GETPANELINFO", "Control SETSELECTION",
+                                      "Control REDRAWPANEL 2 1", "Control SETSORTORDER 1"}));
   EXPECT_EQ(host.active_panel().dir, "C:\\Left");
   EXPECT_EQ(host.active_panel().selected_names(), (std::vector<std::string>{"b.txt"}));
   EXPECT_EQ(host.active_panel().current, 2);
@@ -87,10 +87,10 @@ TEST_F(file_panel_view_test, apply_of_a_vanished_directory_goes_to_c_root_withou
   shown->check_exists();
   host.log.clear();
   shown->apply();
-  EXPECT_EQ(host.log, (std::vector<std::string>{
-                          "Control SETPANELDIR C:\\", "Control SETVIEWMODE 2",
-                          "Control SETSORTMODE 1", "Control SETSORTORDER 0",
-                          "Control REDRAWPANEL null", "Control SETSORTORDER 0"}));
+  EXPECT_EQ(host.log,
+            (std::vector<std::string>{"Control SETPANELDIR C:\\", "Control SETVIEWMODE 2",
+                                      "Control SETSORTMODE 1", "Control SETSORTORDER 0",
+                                      "Control REDRAWPANEL null", "Control SETSORTORDER 0"}));
   EXPECT_EQ(host.active_panel().dir, "C:\\");
   EXPECT_STREQ(shown->path(), "C:\\Left") << "the view keeps naming its own directory";
 }
@@ -117,7 +117,8 @@ TEST_F(file_panel_view_test, selection_matches_names_exactly_and_takes_the_first
   EXPECT_EQ(host.active_panel().selected_names(), (std::vector<std::string>{"two"}));
 }
 
-TEST_F(file_panel_view_test, refresh_keeps_a_missing_view_only_while_the_panel_is_exactly_at_c_root) {
+TEST_F(file_panel_view_test,
+       refresh_keeps_a_missing_view_only_while_the_panel_is_exactly_at_c_root) {
   auto shown = capture();
   win.files.erase("C:\\Left");
   shown->check_exists();
@@ -220,7 +221,8 @@ TEST_F(file_panel_view_test, a_new_view_moves_the_panel_to_c_root_and_captures_i
   auto created = file_panel_view::create_at_fallback_dir();
   EXPECT_STREQ(created->path(), "C:\\");
   EXPECT_EQ(host.active_panel().dir, "C:\\");
-  EXPECT_EQ(host.calls("Control SETPANELDIR"), (std::vector<std::string>{"Control SETPANELDIR C:\\"}));
+  EXPECT_EQ(host.calls("Control SETPANELDIR"),
+            (std::vector<std::string>{"Control SETPANELDIR C:\\"}));
 }
 
 TEST_F(file_panel_view_test, short_path_is_cut_by_the_host) {

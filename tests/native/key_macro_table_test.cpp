@@ -50,11 +50,8 @@ TEST_F(key_macro_table_test, the_first_start_writes_five_defaults_in_the_current
   const auto* written = win.find_key(area);
   ASSERT_NE(written, nullptr);
   ASSERT_EQ(written->sub_keys.size(), 5u);
-  const std::pair<const char*, int> defaults[] = {{"CtrlF3", 8},
-                                                  {"CtrlF4", 10},
-                                                  {"CtrlShiftF4", 9},
-                                                  {"Ctrl~", 11},
-                                                  {"CtrlShift~", 12}};
+  const std::pair<const char*, int> defaults[] = {
+      {"CtrlF3", 8}, {"CtrlF4", 10}, {"CtrlShiftF4", 9}, {"Ctrl~", 11}, {"CtrlShift~", 12}};
   for (auto [key, description] : defaults) {
     SCOPED_TRACE(key);
     const auto& values = written->sub_keys.at(key).values;
@@ -75,7 +72,8 @@ TEST_F(key_macro_table_test, an_existing_area_is_never_touched) {
   fake_windows::state().current_user.sub_keys.clear();
   start();
   EXPECT_EQ(win.find_key(area)->sub_keys.size(), 5u) << "a removed area comes back";
-  win.find_key(area)->sub_keys.at("CtrlF3").values.at("Sequence").data = {'E', 'n', 't', 'e', 'r', 0};
+  win.find_key(area)->sub_keys.at("CtrlF3").values.at("Sequence").data = {'E', 'n', 't',
+                                                                          'e', 'r', 0};
   exit_far();
   start();
   EXPECT_EQ(text_of(win.find_key(area)->sub_keys.at("CtrlF3").values.at("Sequence")),

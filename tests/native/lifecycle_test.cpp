@@ -56,8 +56,8 @@ TEST_F(lifecycle, refuses_a_table_of_371_bytes_and_warns_at_every_opening) {
   ASSERT_EQ(host.messages_shown.size(), 2u);
   const std::vector<std::string> warning = {host.texts[0], host.texts[1], host.texts[2]};
   EXPECT_EQ(host.messages_shown[0], warning);
-  EXPECT_EQ(host.calls("Message"), (std::vector<std::string>{"Message flags 1 buttons 1",
-                                                               "Message flags 1 buttons 1"}));
+  EXPECT_EQ(host.calls("Message"),
+            (std::vector<std::string>{"Message flags 1 buttons 1", "Message flags 1 buttons 1"}));
   EXPECT_TRUE(host.calls("Control").empty());
   EXPECT_TRUE(host.dialogs.empty());
   far_host::PluginInfo info{};
@@ -170,10 +170,10 @@ TEST_F(lifecycle, a_failed_panel_query_counts_as_an_empty_record_whatever_the_ho
   host.fail_panel_query = [](int) { return true; };
   host.log.clear();
   view_order.front()->apply();
-  EXPECT_EQ(host.log, (std::vector<std::string>{
-                          "Control SETPANELDIR C:\\Left", "Control SETVIEWMODE 2",
-                          "Control SETSORTMODE 1", "Control SETSORTORDER 0",
-                          "Control GETPANELINFO failed", "Control REDRAWPANEL 0 0",
-                          "Control SETSORTORDER 0"}));
+  EXPECT_EQ(host.log,
+            (std::vector<std::string>{"Control SETPANELDIR C:\\Left", "Control SETVIEWMODE 2",
+                                      "Control SETSORTMODE 1", "Control SETSORTORDER 0",
+                                      "Control GETPANELINFO failed", "Control REDRAWPANEL 0 0",
+                                      "Control SETSORTORDER 0"}));
   EXPECT_EQ(host.active_panel().dir, "C:\\Left");
 }

@@ -44,15 +44,14 @@ TEST_F(list_commands, home_and_end_skip_a_disabled_end_entry) {
 }
 
 TEST_F(list_commands, pages_stop_at_the_ends_and_keep_the_window_on_the_cursor) {
-  start_with_views(28);  // 30 lines, the other panel's view on line 1
+  start_with_views(28);   // 30 lines, the other panel's view on line 1
   win.console_rows = 20;  // 14 rows: a list of 10
-  expect_positions({KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_PGDN, KEY_PGDN, KEY_PGDN,
-                    KEY_PGUP, KEY_PGUP, KEY_PGUP, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN,
-                    KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_PGUP,
-                    KEY_PGUP},
-                   {"2 0", "3 0", "4 0", "5 1", "15 11", "25 20", "29 20", "19 15", "9 5",
-                    "0 0", "2 0", "3 0", "4 0", "5 1", "6 2", "7 3", "8 4", "9 5", "10 6",
-                    "11 7", "2 0", "0 0"});
+  expect_positions(
+      {KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_PGDN, KEY_PGDN, KEY_PGDN, KEY_PGUP,
+       KEY_PGUP, KEY_PGUP, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN,
+       KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_DOWN, KEY_PGUP, KEY_PGUP},
+      {"2 0", "3 0", "4 0", "5 1", "15 11", "25 20", "29 20", "19 15", "9 5",  "0 0", "2 0",
+       "3 0", "4 0", "5 1", "6 2", "7 3",   "8 4",   "9 5",   "10 6",  "11 7", "2 0", "0 0"});
 }
 
 TEST_F(list_commands, a_page_landing_on_the_disabled_entry_runs_back_toward_its_start) {
@@ -75,8 +74,9 @@ TEST_F(list_commands, a_walk_applies_at_most_one_view) {
   add_view("C:\\V1");
   host.keys({KEY_PGDN, KEY_ESC});
   open();
-  EXPECT_EQ(host.calls("Control SETPANELDIR"),
-            (std::vector<std::string>{"Control SETPANELDIR C:\\V1", "Control SETPANELDIR C:\\Left"}));
+  EXPECT_EQ(
+      host.calls("Control SETPANELDIR"),
+      (std::vector<std::string>{"Control SETPANELDIR C:\\V1", "Control SETPANELDIR C:\\Left"}));
 }
 
 TEST_F(list_commands, the_walk_retests_the_directory_it_reaches) {
@@ -103,9 +103,10 @@ TEST_F(list_commands, reorders_move_the_view_under_the_cursor_and_wrap_at_the_en
   }
   host.key(KEY_ESC);
   open();
-  EXPECT_EQ(orders, (std::vector<std::vector<int>>{
-                        {1, 3, 4, 2}, {2, 1, 3, 4}, {2, 1, 3, 4}, {2, 1, 3, 4}, {1, 2, 3, 4},
-                        {1, 3, 4, 2}}));
+  EXPECT_EQ(
+      orders,
+      (std::vector<std::vector<int>>{
+          {1, 3, 4, 2}, {2, 1, 3, 4}, {2, 1, 3, 4}, {2, 1, 3, 4}, {1, 2, 3, 4}, {1, 3, 4, 2}}));
   EXPECT_EQ(positions, (std::vector<std::string>{"3 0", "0 0", "0 0", "0 0", "1 0", "3 0"}));
   EXPECT_EQ(count_calls(host, "Control SETPANELDIR"), 0);
   EXPECT_STREQ(active_slot->shown()->path(), "C:\\Left");

@@ -113,8 +113,11 @@ TEST_F(notice_box_test, a_console_narrower_than_the_text_narrows_the_box_as_it_d
     short columns;
     bool quick;
     int width;
-  } cases[] = {{true, 30, false, 26}, {true, 30, true, 22}, {true, 1, false, 7},
-               {true, 1, true, 3},    {false, 30, false, 41}};
+  } cases[] = {{true, 30, false, 26},
+               {true, 30, true, 22},
+               {true, 1, false, 7},
+               {true, 1, true, 3},
+               {false, 30, false, 41}};
   for (const auto& each : cases) {
     win.console_ok = each.console_ok;
     win.console_cols = each.columns;

@@ -13,8 +13,11 @@ namespace {
 std::string show(const help_line& line) {
   std::string text;
   for (const help_span& span : line) {
-    const char* mark = span.style == help_span::bold ? "B" : span.style == help_span::link ? "L" : "P";
-    text += std::string("[") + mark + ":" + span.text + (span.topic.empty() ? "" : "@" + span.topic) + "]";
+    const char* mark = span.style == help_span::bold   ? "B"
+                       : span.style == help_span::link ? "L"
+                                                       : "P";
+    text += std::string("[") + mark + ":" + span.text +
+            (span.topic.empty() ? "" : "@" + span.topic) + "]";
   }
   return text;
 }

@@ -50,7 +50,7 @@ TEST_F(view_commands, two_views_are_never_deleted) {
 }
 
 TEST_F(view_commands, a_new_view_takes_the_smallest_free_number_and_the_cursor_line) {
-  start_with_views(2);  // numbers 1 to 4
+  start_with_views(2);                             // numbers 1 to 4
   delete_view_at(std::prev(view_order.end(), 2));  // frees 3
   host.keys({KEY_DOWN, KEY_CTRL | KEY_SHIFT | KEY_F4});
   host.then([&] {

@@ -21,12 +21,9 @@ TEST_F(view_registry_test, focus_is_decided_from_the_panel_rectangles) {
     far_host::RECT focused, other;
     bool left_active;
   } cases[] = {
-      {{0, 1, 59, 30}, {60, 1, 119, 30}, true},
-      {{60, 1, 119, 30}, {0, 1, 59, 30}, false},
-      {{5, 1, 59, 30}, {5, 1, 119, 30}, false},
-      {{0, 1, 59, 30}, {0, 1, 119, 30}, true},
-      {{0, 1, 119, 30}, {0, 1, 59, 30}, false},
-      {{0, 1, 119, 30}, {0, 1, 119, 30}, false},
+      {{0, 1, 59, 30}, {60, 1, 119, 30}, true}, {{60, 1, 119, 30}, {0, 1, 59, 30}, false},
+      {{5, 1, 59, 30}, {5, 1, 119, 30}, false}, {{0, 1, 59, 30}, {0, 1, 119, 30}, true},
+      {{0, 1, 119, 30}, {0, 1, 59, 30}, false}, {{0, 1, 119, 30}, {0, 1, 119, 30}, false},
   };
   two_panels();
   start();
@@ -87,7 +84,8 @@ TEST_F(view_registry_test, switching_to_the_shown_view_moves_the_slot_to_the_end
   own->remove_slot(right());
 }
 
-TEST_F(view_registry_test, opening_after_the_focus_moved_brings_the_other_view_forward_unless_fixed) {
+TEST_F(view_registry_test,
+       opening_after_the_focus_moved_brings_the_other_view_forward_unless_fixed) {
   two_panels(0);
   start();
   for (bool fixed : {false, true}) {

@@ -22,8 +22,8 @@ using far_host::FCTL_GETPANELINFO;
 using far_host::FCTL_REDRAWPANEL;
 using far_host::FMSG_WARNING;
 using far_host::invalid_handle;
-using far_host::KEY_CTRL;
 using far_host::key_code;
+using far_host::KEY_CTRL;
 using far_host::KeySequence;
 using far_host::LONG_PARAM;
 using far_host::PanelInfo;
@@ -43,7 +43,8 @@ void write_text(::HANDLE out, const std::string& text) {
 }  // namespace
 
 host_app::host_app(options settings)
-    : options_(std::move(settings)), text_out_(GetStdHandle(STD_OUTPUT_HANDLE)),
+    : options_(std::move(settings)),
+      text_out_(GetStdHandle(STD_OUTPUT_HANDLE)),
       screen_(console_.size().X, console_.size().Y) {
   // The plugin measures the screen through its standard output, which a printed run redirects.
   if (console_.available()) SetStdHandle(STD_OUTPUT_HANDLE, console_.output());
@@ -52,11 +53,11 @@ host_app::host_app(options settings)
   // The host hands file names to plugins in the OEM code page.
   SetFileApisToOEM();
   if (options_.playback)
-    keys_ = std::make_unique<playback_keys>(
-        options_.keys, hold_.hold_ms() + idle_interval_ms, options_.screens ? 0 : watched_pace_ms,
-        [this](const std::string& label) {
-          if (options_.screens) print_screen(label);
-        });
+    keys_ = std::make_unique<playback_keys>(options_.keys, hold_.hold_ms() + idle_interval_ms,
+                                            options_.screens ? 0 : watched_pace_ms,
+                                            [this](const std::string& label) {
+                                              if (options_.screens) print_screen(label);
+                                            });
   else
     keys_ = std::make_unique<console_keys>(console_);
 }
@@ -73,8 +74,8 @@ int host_app::run() {
     message(FMSG_WARNING, nullptr, lines, 3, 1);
     plugin_.unload();
   } else {
-    texts_ = host_model::read_language_file(
-        find_language_file(options_.dll, "lng", options_.language));
+    texts_ =
+        host_model::read_language_file(find_language_file(options_.dll, "lng", options_.language));
     help_ = parse_help_file(
         read_whole_file(find_language_file(options_.dll, "hlf", options_.language)));
     make_host_table(*this, plugin_.path(), 0, table_);
@@ -220,7 +221,8 @@ int host_app::dialog_ex(int x1, int y1, int x2, int y2, const char* help, FarDia
   return code;
 }
 
-LONG_PARAM host_app::send_dlg_message(far_host::HANDLE handle, int msg, int param1, LONG_PARAM param2) {
+LONG_PARAM host_app::send_dlg_message(far_host::HANDLE handle, int msg, int param1,
+                                      LONG_PARAM param2) {
   for (dialog_window* open : dialogs_)
     if (open == handle) return open->message(msg, param1, param2);
   return 0;

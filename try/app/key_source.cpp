@@ -13,7 +13,7 @@ far_host::key_code console_keys::wait_key(unsigned timeout_ms) {
 std::uint64_t console_keys::now_ms() const { return GetTickCount64(); }
 
 std::optional<std::vector<played_key>> parse_played_keys(const std::string& text,
-                                                        std::string& unknown) {
+                                                         std::string& unknown) {
   std::vector<played_key> keys;
   std::istringstream words(text);
   std::string name;
@@ -34,7 +34,9 @@ std::optional<std::vector<played_key>> parse_played_keys(const std::string& text
 
 playback_keys::playback_keys(std::vector<played_key> keys, std::uint64_t wait_ms, unsigned pace_ms,
                              std::function<void(const std::string&)> before_key)
-    : keys_(std::move(keys)), wait_ms_(wait_ms), pace_ms_(pace_ms),
+    : keys_(std::move(keys)),
+      wait_ms_(wait_ms),
+      pace_ms_(pace_ms),
       before_key_(std::move(before_key)) {}
 
 // A zero timeout asks whether a key is already waiting: a played key never is, so the host

@@ -41,7 +41,7 @@ struct played_key {
 
 // Names in the host's key-name syntax, blank-separated; nullopt with the first unknown name.
 std::optional<std::vector<played_key>> parse_played_keys(const std::string& text,
-                                                        std::string& unknown);
+                                                         std::string& unknown);
 
 class playback_keys : public key_source {
  public:

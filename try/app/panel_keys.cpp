@@ -17,7 +17,8 @@ constexpr key_code key_f11 = KEY_F1 + 10;
 int view_mode_key(key_code key) {
   const key_code base = key & 0xFFFF;
   if (base < '0' || base > '9') return -1;
-  if ((key & ~0xFFFFu) == KEY_CTRL || (key & ~0xFFFFu) == KEY_ALT) return static_cast<int>(base - '0');
+  if ((key & ~0xFFFFu) == KEY_CTRL || (key & ~0xFFFFu) == KEY_ALT)
+    return static_cast<int>(base - '0');
   return -1;
 }
 

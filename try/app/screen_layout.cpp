@@ -8,10 +8,11 @@ namespace {
 
 constexpr attribute title_colour = 0x30, prompt_colour = 0x07, key_number = 0x07, key_label = 0x30;
 
-const wchar_t* const plain_labels[12] = {L"Help", L"", L"", L"", L"", L"", L"",
-                                         L"", L"", L"Quit", L"Plugin", L""};
-const wchar_t* const ctrl_labels[12] = {L"", L"", L"Name", L"Extens", L"Modif", L"Size",
-                                        L"Unsort", L"Creatn", L"Access", L"", L"", L""};
+const wchar_t* const plain_labels[12] = {L"Help", L"", L"", L"",     L"",       L"",
+                                         L"",     L"", L"", L"Quit", L"Plugin", L""};
+const wchar_t* const ctrl_labels[12] = {L"",       L"",     L"Name",   L"Extens",
+                                        L"Modif",  L"Size", L"Unsort", L"Creatn",
+                                        L"Access", L"",     L"",       L""};
 
 }  // namespace
 

@@ -71,7 +71,8 @@ void terminal::stop() {
 
 void terminal::show(const frame& next) {
   if (!started_) return;
-  const bool fresh = !shown_ || shown_->width() != next.width() || shown_->height() != next.height();
+  const bool fresh =
+      !shown_ || shown_->width() != next.width() || shown_->height() != next.height();
   int left = next.width(), top = next.height(), right = -1, bottom = -1;
   for (int y = 0; y < next.height(); ++y)
     for (int x = 0; x < next.width(); ++x)

@@ -87,8 +87,7 @@ void dialog_window::draw_item(frame& screen, int index) const {
         draw_list(screen, index, x1 + 1, y1 + 1, x2 - 1, y2 - 1);
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -113,7 +112,8 @@ void dialog_window::draw_list(frame& screen, int index, int x1, int y1, int x2, 
     screen.text(x1 + 2, y1 + row, text, attr, std::max(0, x2 - x1 - 2));
     if (line < count && line == list.pos.SelectPos) screen.mark(x1, y1 + row);
   }
-  if (count > rows) draw_scroll_bar(screen, x2, y1, rows, count, list.pos.TopPos, colours.list_line);
+  if (count > rows)
+    draw_scroll_bar(screen, x2, y1, rows, count, list.pos.TopPos, colours.list_line);
 }
 
 }  // namespace try_host

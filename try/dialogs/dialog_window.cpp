@@ -11,8 +11,12 @@ using namespace far_host;
 dialog_window::dialog_window(host_app& host, int x1, int y1, int x2, int y2,
                              const std::string& help_topic, const FarDialogItem* items, int count,
                              far_host::DWORD flags, FARWINDOWPROC proc)
-    : host_(host), help_topic_(help_topic), items_(items, items + std::max(count, 0)),
-      lists_(items_.size()), flags_(flags), proc_(proc) {
+    : host_(host),
+      help_topic_(help_topic),
+      items_(items, items + std::max(count, 0)),
+      lists_(items_.size()),
+      flags_(flags),
+      proc_(proc) {
   if (x1 == -1 && y1 == -1) {
     width_ = x2;
     height_ = y2;
@@ -135,17 +139,14 @@ LONG_PARAM dialog_window::message(int msg, int param1, LONG_PARAM param2) {
                            msg == DM_LISTSET || msg == DM_LISTGETCURPOS || msg == DM_LISTSETCURPOS;
   if (with_record && !param2) return 0;
   switch (msg) {
-    case DM_CLOSE:
-      return close(param1) ? 1 : 0;
+    case DM_CLOSE: return close(param1) ? 1 : 0;
     case DM_ENABLEREDRAW: {
       const LONG_PARAM was_on = redraw_off_ == 0;
       if (param1 == 0) ++redraw_off_;
       if (param1 == 1 && redraw_off_ > 0 && --redraw_off_ == 0) host_.redraw();
       return was_on;
     }
-    case DM_REDRAW:
-      host_.redraw();
-      return 1;
+    case DM_REDRAW: host_.redraw(); return 1;
     case DM_SETDLGITEM:
       if (!item_id) return 0;
       items_[param1] = *reinterpret_cast<const FarDialogItem*>(param2);
@@ -190,8 +191,7 @@ LONG_PARAM dialog_window::message(int msg, int param1, LONG_PARAM param2) {
       lists_[param1].mouse_reaction = param2;
       return old;
     }
-    default:
-      return 0;
+    default: return 0;
   }
 }
 

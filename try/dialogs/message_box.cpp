@@ -26,14 +26,16 @@ FarDialogItem item(int type, int x1, int y1, int x2, int y2, const char* text) {
 
 }  // namespace
 
-int show_message(host_app& host, far_host::DWORD flags, const char* const* items, int count, int buttons) {
+int show_message(host_app& host, far_host::DWORD flags, const char* const* items, int count,
+                 int buttons) {
   if (count < 1) return -1;
   buttons = std::clamp(buttons, 0, count - 1);
   const int lines = count - 1 - buttons;
   int inner = static_cast<int>(std::strlen(items[0])) + 2;
   for (int i = 1; i <= lines; ++i) inner = std::max(inner, static_cast<int>(std::strlen(items[i])));
   int row_of_buttons = -1;
-  for (int i = count - buttons; i < count; ++i) row_of_buttons += static_cast<int>(std::strlen(items[i])) + 5;
+  for (int i = count - buttons; i < count; ++i)
+    row_of_buttons += static_cast<int>(std::strlen(items[i])) + 5;
   inner = std::min(std::max(inner, row_of_buttons), host.width() - 10);
   const int width = inner + 10;
   const int height = lines + (buttons ? 1 : 0) + 4;
@@ -49,8 +51,8 @@ int show_message(host_app& host, far_host::DWORD flags, const char* const* items
     dialog_items.push_back(button);
   }
   dialog_window box(host, -1, -1, width, height, "", dialog_items.data(),
-                    static_cast<int>(dialog_items.size()), (flags & FMSG_WARNING) ? FDLG_WARNING : 0,
-                    nullptr);
+                    static_cast<int>(dialog_items.size()),
+                    (flags & FMSG_WARNING) ? FDLG_WARNING : 0, nullptr);
   host.open_window(&box);
   int chosen = -1;
   if (buttons) {

@@ -149,7 +149,7 @@ void help_window::draw(frame& screen) const {
       const help_span& part = line[span];
       attribute attr = part.style == help_span::bold || header ? help_bold
                        : part.style == help_span::link         ? help_link
-                                                                : help_text;
+                                                               : help_text;
       const bool chosen = link_ >= 0 && !header && all[link_] == std::make_pair(line_index, span);
       if (chosen) attr = help_chosen;
       const std::wstring text = host_.plugin_text(part.text);

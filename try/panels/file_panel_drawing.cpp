@@ -35,8 +35,10 @@ std::vector<column> columns_of(const panel& shown) {
   }
   const int name_width = std::max(1, inner - size_width - date_width - time_width - 3);
   int x = left;
-  for (auto [width, kind] : {std::pair{name_width, column::name}, {size_width, column::size},
-                             {date_width, column::date}, {time_width, column::time}}) {
+  for (auto [width, kind] : {std::pair{name_width, column::name},
+                             {size_width, column::size},
+                             {date_width, column::date},
+                             {time_width, column::time}}) {
     columns.push_back({x, width, kind});
     x += width + 1;
   }
@@ -97,7 +99,8 @@ const wchar_t* heading_of(column::kind_t kind) {
 
 wchar_t sort_letter(const panel& shown) {
   const wchar_t* letters = L"?unxmcas";
-  const wchar_t letter = shown.sort_mode >= 1 && shown.sort_mode <= 7 ? letters[shown.sort_mode] : L'?';
+  const wchar_t letter =
+      shown.sort_mode >= 1 && shown.sort_mode <= 7 ? letters[shown.sort_mode] : L'?';
   return shown.reversed ? static_cast<wchar_t>(std::towupper(letter)) : letter;
 }
 
@@ -179,7 +182,7 @@ void draw_panel(frame& screen, const panel& shown, const panel& other, bool focu
     if (index >= count) break;
     const entry& item = list.entries[index];
     const bool at_cursor = focused && index == list.current;
-    const attribute attr = at_cursor ? (item.selected ? selected_cursor : cursor)
+    const attribute attr = at_cursor       ? (item.selected ? selected_cursor : cursor)
                            : item.selected ? selected
                            : item.is_dir() ? folder
                                            : file;
@@ -197,7 +200,8 @@ void draw_panel(frame& screen, const panel& shown, const panel& other, bool focu
   draw_totals(screen, shown);
 }
 
-void draw_panel_frame(frame& screen, const far_host::RECT& rect, const std::wstring& title, bool focused) {
+void draw_panel_frame(frame& screen, const far_host::RECT& rect, const std::wstring& title,
+                      bool focused) {
   screen.fill(rect.left, rect.top, rect.right, rect.bottom, L' ', border);
   screen.box(rect.left, rect.top, rect.right, rect.bottom, true, border);
   screen.put(rect.left, rect.bottom - 2, L'╟', border);
@@ -210,7 +214,8 @@ void draw_panel_title(frame& screen, const far_host::RECT& rect, const std::wstr
                       bool focused) {
   const int width = rect.right - rect.left + 1;
   std::wstring shown = title;
-  if (static_cast<int>(shown.size()) > width - 6) shown = L"…" + shown.substr(shown.size() - (width - 7));
+  if (static_cast<int>(shown.size()) > width - 6)
+    shown = L"…" + shown.substr(shown.size() - (width - 7));
   shown = L" " + shown + L" ";
   screen.text(rect.left + (width - static_cast<int>(shown.size())) / 2, rect.top, shown,
               focused ? focused_title : panel_colours::title);

@@ -78,9 +78,7 @@ int panel::rows() const { return std::max(1, rect.bottom - rect.top + 1 - frame_
 
 int panel::visible() const { return rows() * std::max(1, columns()); }
 
-void panel::move_cursor(int to) {
-  set_cursor_and_top(to, list().top);
-}
+void panel::move_cursor(int to) { set_cursor_and_top(to, list().top); }
 
 // The host accepts any values and then keeps the cursor on the visible page.
 void panel::set_cursor_and_top(int current, int top) {

@@ -12,8 +12,15 @@
 namespace try_host {
 
 // The host's sort modes, numbered as PanelInfo reports them.
-enum : int { SM_UNSORTED = 1, SM_NAME = 2, SM_EXT = 3, SM_MTIME = 4, SM_CTIME = 5, SM_ATIME = 6,
-             SM_SIZE = 7 };
+enum : int {
+  SM_UNSORTED = 1,
+  SM_NAME = 2,
+  SM_EXT = 3,
+  SM_MTIME = 4,
+  SM_CTIME = 5,
+  SM_ATIME = 6,
+  SM_SIZE = 7
+};
 
 struct entry {
   std::wstring name;
@@ -32,9 +39,7 @@ struct file_list {
   int current = 0;
   int top = 0;
 
-  const entry* current_entry() const {
-    return entries.empty() ? nullptr : &entries[current];
-  }
+  const entry* current_entry() const { return entries.empty() ? nullptr : &entries[current]; }
 };
 
 enum class panel_kind { files, tree, info, quick_view, plugin };

@@ -15,7 +15,7 @@ namespace {
 
 // Panel flags the host reports besides the reverse order.
 constexpr far_host::DWORD flag_show_hidden = 0x1, flag_highlight = 0x2, flag_real_names = 0x20,
-                flag_panel_left = 0x80;
+                          flag_panel_left = 0x80;
 constexpr int last_sort_mode = 11;
 
 int panel_type(panel_kind kind) {
@@ -31,7 +31,8 @@ PluginPanelItem panel_item(const entry& source) {
   PluginPanelItem item{};
   auto& found = item.FindData;
   found.dwFileAttributes = source.attributes;
-  found.ftCreationTime = {static_cast<far_host::DWORD>(source.created), static_cast<far_host::DWORD>(source.created >> 32)};
+  found.ftCreationTime = {static_cast<far_host::DWORD>(source.created),
+                          static_cast<far_host::DWORD>(source.created >> 32)};
   found.ftLastAccessTime = {static_cast<far_host::DWORD>(source.accessed),
                             static_cast<far_host::DWORD>(source.accessed >> 32)};
   found.ftLastWriteTime = {static_cast<far_host::DWORD>(source.written),
@@ -48,9 +49,18 @@ void column_layout(int view_mode, PanelInfo& info) {
   const char* types = "N,S,D,T";
   const char* widths = "0,10,0,5";
   switch (view_mode) {
-    case 1: types = "N,N,N"; widths = "0,0,0"; break;
-    case 2: types = "N,N"; widths = "0,0"; break;
-    case 4: types = "N"; widths = "0"; break;
+    case 1:
+      types = "N,N,N";
+      widths = "0,0,0";
+      break;
+    case 2:
+      types = "N,N";
+      widths = "0,0";
+      break;
+    case 4:
+      types = "N";
+      widths = "0";
+      break;
     default: break;
   }
   std::strcpy(info.ColumnTypes, types);
@@ -135,8 +145,7 @@ int panel_control::change(panel& target, int command, void* param) {
         target.set_cursor_and_top(redraw.CurrentItem, redraw.TopPanelItem);
       }
       return 1;
-    default:
-      return 0;
+    default: return 0;
   }
 }
 

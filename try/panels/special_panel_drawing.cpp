@@ -45,12 +45,9 @@ void draw_info(frame& screen, const panel& shown, const panel& other, bool focus
     if (item.selected) ++chosen;
   }
   const std::vector<std::pair<std::wstring, std::wstring>> lines = {
-      {L"Host", L"Tolvane try host under Wine"},
-      {L"Folder", other.files.dir},
-      {L"Files", std::to_wstring(files)},
-      {L"Folders", std::to_wstring(folders)},
-      {L"Size", grouped(bytes) + L" bytes"},
-      {L"Selected", std::to_wstring(chosen)},
+      {L"Host", L"Tolvane try host under Wine"}, {L"Folder", other.files.dir},
+      {L"Files", std::to_wstring(files)},        {L"Folders", std::to_wstring(folders)},
+      {L"Size", grouped(bytes) + L" bytes"},     {L"Selected", std::to_wstring(chosen)},
   };
   const int width = rect.right - rect.left - 1;
   int y = rect.top + 2;
@@ -66,10 +63,10 @@ void draw_quick_view(frame& screen, const panel& shown, const panel& other, bool
   draw_panel_frame(screen, rect, L"Quick view", focused);
   const entry* item = other.shows_items() ? other.list().current_entry() : nullptr;
   if (!item) return;
-  const std::wstring path = other.kind == panel_kind::plugin
-                                ? std::wstring()
-                                : other.files.dir + (other.files.dir.back() == L'\\' ? L"" : L"\\") +
-                                      item->name;
+  const std::wstring path =
+      other.kind == panel_kind::plugin
+          ? std::wstring()
+          : other.files.dir + (other.files.dir.back() == L'\\' ? L"" : L"\\") + item->name;
   const int width = rect.right - rect.left - 1;
   const int rows = rect.bottom - rect.top - 3;
   const std::vector<std::wstring>& lines = quick_view_lines(path, *item, rows);

@@ -14,8 +14,8 @@ namespace {
 host_app* running = nullptr;
 
 const char* FARAPI get_msg(int, int id) { return running->get_msg(id); }
-int FARAPI message(int, far_host::DWORD flags, const char* help, const char* const* items, int count,
-                   int buttons) {
+int FARAPI message(int, far_host::DWORD flags, const char* help, const char* const* items,
+                   int count, int buttons) {
   return running->message(flags, help, items, count, buttons);
 }
 int FARAPI control(far_host::HANDLE handle, int command, void* param) {
@@ -25,10 +25,12 @@ int FARAPI adv_control(int, int command, void* param) {
   return running->adv_control(command, param);
 }
 int FARAPI dialog_ex(int, int x1, int y1, int x2, int y2, const char* help, FarDialogItem* items,
-                     int count, far_host::DWORD, far_host::DWORD flags, FARWINDOWPROC proc, LONG_PARAM param) {
+                     int count, far_host::DWORD, far_host::DWORD flags, FARWINDOWPROC proc,
+                     LONG_PARAM param) {
   return running->dialog_ex(x1, y1, x2, y2, help, items, count, flags, proc, param);
 }
-LONG_PARAM FARAPI send_dlg_message(far_host::HANDLE handle, int msg, int param1, LONG_PARAM param2) {
+LONG_PARAM FARAPI send_dlg_message(far_host::HANDLE handle, int msg, int param1,
+                                   LONG_PARAM param2) {
   return running->send_dlg_message(handle, msg, param1, param2);
 }
 LONG_PARAM FARAPI def_dlg_proc(far_host::HANDLE handle, int msg, int param1, LONG_PARAM param2) {

@@ -13,7 +13,8 @@ Function as(FARPROC address) {
 
 // Major and minor sit in the low word, the build in the high word.
 bool needs_newer_host(int min_version) {
-  const auto wanted = static_cast<unsigned>(min_version), have = static_cast<unsigned>(host_version);
+  const auto wanted = static_cast<unsigned>(min_version),
+             have = static_cast<unsigned>(host_version);
   const unsigned wanted_release = wanted & 0xFFFF, have_release = have & 0xFFFF;
   if (wanted_release != have_release) return wanted_release > have_release;
   return (wanted >> 16) > (have >> 16);
