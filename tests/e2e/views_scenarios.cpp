@@ -9,13 +9,6 @@ bool line_names(const std::string& line, const std::string& prefix, const std::s
   return line.compare(0, prefix.size(), prefix) == 0 && line.find(dir + " ") != std::string::npos;
 }
 
-bool printable(const std::vector<std::string>& lines) {
-  for (const auto& line : lines)
-    for (unsigned char c : line)
-      if (c < 0x20 || c > 0x7E) return false;
-  return true;
-}
-
 }  // namespace
 
 SCENARIO(start_up_captures_both_panels_and_exit_frees_them) {
@@ -58,7 +51,7 @@ SCENARIO(failing_panel_queries_leave_no_garbage_and_the_next_opening_is_as_usual
   for (int opening = 0; opening < 20; ++opening) {
     ctx.host->keys({KEY_CTRL | KEY_F3, KEY_DOWN, KEY_DOWN, KEY_UP, KEY_END, KEY_ESC});
     dll.open();
-    CHECK(printable(ctx.host->list_dialog()->line_texts()));
+    CHECK(ctx.host->list_dialog()->lines_printable());
   }
   ctx.host->fail_panel_query = nullptr;
   ctx.panels("Left", "Right");  // wherever the walks left them

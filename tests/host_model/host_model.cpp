@@ -100,6 +100,13 @@ std::vector<std::string> dialog::line_texts() const {
   return texts;
 }
 
+bool dialog::lines_printable() const {
+  for (const auto& line : line_texts())
+    for (unsigned char c : line)
+      if (c < 0x20 || c > 0x7E) return false;
+  return true;
+}
+
 model::model() {
   current = this;
   panels[0].rect = {0, 1, 59, 30};

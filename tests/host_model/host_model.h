@@ -58,6 +58,8 @@ struct dialog {
   int exit_code = -1;
 
   std::vector<std::string> line_texts() const;
+  // Whether every list line is plain printable text, as no garbage from a panel record is.
+  bool lines_printable() const;
 };
 
 class model {

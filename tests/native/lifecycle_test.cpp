@@ -18,13 +18,6 @@ const far_host::PanelInfo& saved(const view* shown) {
   return dynamic_cast<const file_panel_view&>(*shown).saved_panel();
 }
 
-bool printable(const std::vector<std::string>& lines) {
-  for (const auto& line : lines)
-    for (unsigned char c : line)
-      if (c < 0x20 || c > 0x7E) return false;
-  return true;
-}
-
 }  // namespace
 
 TEST_F(lifecycle, reports_the_version_word_of_1_70_build_1282) {
@@ -156,7 +149,7 @@ TEST_F(lifecycle, a_failed_panel_query_counts_as_an_empty_record_whatever_the_ho
     EXPECT_EQ(host.calls("Control GETANOTHERPANELINFO failed").size() +
                   host.calls("Control GETPANELINFO failed").size(),
               1u);
-    EXPECT_TRUE(printable(lines()));
+    EXPECT_TRUE(list().lines_printable());
     EXPECT_STREQ(view_order.front()->path(), failing == 5 ? "" : "C:\\Left");
     EXPECT_STREQ(view_order.back()->path(), failing == 8 ? "" : "C:\\Right");
   }
