@@ -98,11 +98,10 @@ void view_list::page_down() {
   present_cursor(pos);
 }
 
-// The target place is found from the neighbours before the view is taken out.
+// The target place is found from the neighbours before the view is moved; its own node moves,
+// which needs no memory.
 void view_list::finish_reorder(far_host::FarListPos pos, view_position target, int select_pos) {
-  view* moved = *cursor_node;
-  view_order.erase(cursor_node);
-  cursor_node = view_order.insert(target, moved);
+  view_order.splice(target, view_order, cursor_node);
   pos.SelectPos = select_pos;
   send(far_host::DM_ENABLEREDRAW, 0, 0);
   fill(cursor_node, pos.SelectPos, pos.TopPos);

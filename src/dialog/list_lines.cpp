@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "dialog/view_list_dialog.h"
 #include "host/windows_api.h"
@@ -40,15 +41,33 @@ void view_list::measure(int& width, int& count) {
   width += 4;
 }
 
+bool view_list::reserve_lines(int count) {
+  if (count <= line_capacity) return true;
+  // Room to grow, or short of memory just what is asked for.
+  int size = std::max(count, line_capacity + line_capacity / 2);
+  std::unique_ptr<FarListItem[]> fresh(new (std::nothrow) FarListItem[size]);
+  if (!fresh && size > count) {
+    size = count;
+    fresh.reset(new (std::nothrow) FarListItem[size]);
+  }
+  if (!fresh) return false;
+  if (line_count > 0) std::memcpy(fresh.get(), lines.get(), line_count * sizeof(FarListItem));
+  lines = std::move(fresh);
+  line_capacity = size;
+  far_list.Items = lines.get();
+  return true;
+}
+
+// The commands that add a view make room first, so that here the room is only checked.
 void view_list::fill(view_position cursor, int select_pos, int) {
+  if (!reserve_lines(static_cast<int>(view_order.size()))) return;
   cursor_node = cursor;
   const far_host::FarDialogItem& list_box = owner->items[2];
   const int digits = number_column_width();
   // A console too narrow for the fixed columns leaves the location column empty.
   const int location_width = std::max(0, list_box.X2 - list_box.X1 - digits - widest_name - 9);
 
-  auto fresh = std::make_unique<FarListItem[]>(view_order.size());
-  FarListItem* line = fresh.get();
+  FarListItem* line = lines.get();
   for (const view* shown : view_order) {
     line->Flags = is_shown_on_other_panel(shown) ? far_host::LIF_DISABLE : 0;
     char marker = ' ';
@@ -64,7 +83,6 @@ void view_list::fill(view_position cursor, int select_pos, int) {
     line->Reserved[0] = line->Reserved[1] = line->Reserved[2] = 0;
     ++line;
   }
-  lines = std::move(fresh);
   line_count = static_cast<int>(view_order.size());
   far_list = {line_count, lines.get()};
 

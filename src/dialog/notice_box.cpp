@@ -16,45 +16,58 @@ using far_host::LONG_PARAM;
 
 namespace {
 
+void copy_text(char (&data)[512], const char* text) {
+  std::strncpy(data, text, sizeof data - 1);
+  data[sizeof data - 1] = '\0';
+}
+
 FarDialogItem text_item(int type, int x1, int y1, const char* text) {
   FarDialogItem item{};
   item.Type = type;
   item.X1 = x1;
   item.Y1 = y1;
-  std::strncpy(item.Data, text, sizeof item.Data - 1);
+  copy_text(item.Data, text);
   return item;
 }
 
-int length(const std::string& text) { return static_cast<int>(text.size()); }
+int length(const char* text) { return static_cast<int>(std::strlen(text)); }
 
 }  // namespace
 
-std::string substitute_kind(const char* format, const char* kind) {
-  std::string text = format;
-  const std::size_t slot = text.find("%s");
-  if (slot != std::string::npos) text.replace(slot, 2, kind);
-  return text;
+void substitute_kind(const char* format, const char* kind, char (&text)[512]) {
+  std::size_t used = 0;
+  auto append = [&text, &used](const char* piece, std::size_t size) {
+    const std::size_t taken = std::min(size, sizeof text - 1 - used);
+    std::memcpy(text + used, piece, taken);
+    used += taken;
+  };
+  const char* slot = std::strstr(format, "%s");
+  append(format, slot ? static_cast<std::size_t>(slot - format) : std::strlen(format));
+  if (slot) {
+    append(kind, std::strlen(kind));
+    append(slot + 2, std::strlen(slot + 2));
+  }
+  text[used] = '\0';
 }
 
 bool notice_box::show(bool quick, int title_id) {
   quick_switch = quick;
   const int mx = quick ? 0 : 2;
   const int my = quick ? 0 : 1;
-  const std::string title = GetMsg(title_id);
-  const std::string first_line = GetMsg(far_host::MNoticeLine1);
-  const std::string second_line = substitute_kind(GetMsg(far_host::MNoticeLine2Format),
-                                                  GetMsg(active_slot->shown()->kind_message_id()));
-  const int inner_width = std::max({length(first_line), length(second_line), length(title) + 2});
+  items[0] = text_item(far_host::DI_DOUBLEBOX, mx, my, GetMsg(title_id));
+  items[1] = text_item(far_host::DI_TEXT, -1, my + 1, GetMsg(far_host::MNoticeLine1));
+  items[2] = text_item(far_host::DI_TEXT, -1, my + 2, "");
+  substitute_kind(GetMsg(far_host::MNoticeLine2Format),
+                  GetMsg(active_slot->shown()->kind_message_id()), items[2].Data);
+  const int inner_width =
+      std::max({length(items[1].Data), length(items[2].Data), length(items[0].Data) + 2});
   const int box_height = quick ? 4 : 7;
   // A console narrower than the text narrows the box; its rows are all needed and stay.
   const int box_width =
       fit_console({inner_width + 2 * mx + 4, box_height}, {2 * mx + 3, box_height}, quick).width;
 
-  items[0] = text_item(far_host::DI_DOUBLEBOX, mx, my, title.c_str());
   items[0].X2 = box_width - mx - 1;
   items[0].Y2 = box_height - my - 1;
-  items[1] = text_item(far_host::DI_TEXT, -1, my + 1, first_line.c_str());
-  items[2] = text_item(far_host::DI_TEXT, -1, my + 2, second_line.c_str());
   items[3] = text_item(far_host::DI_BUTTON, -1, box_height - my - 2, GetMsg(far_host::MOk));
   items[3].Flags = far_host::DIF_CENTERGROUP | (quick ? far_host::DIF_HIDDEN : 0);
   items[3].Focus = 1;

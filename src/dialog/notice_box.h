@@ -2,8 +2,6 @@
 // Ctrl is released.
 #pragma once
 
-#include <string>
-
 #include "host/far_api.h"
 
 namespace far_tolvane {
@@ -23,6 +21,7 @@ far_host::LONG_PARAM FARAPI notice_box_proc(far_host::HANDLE dialog, int message
 
 // Message 14 comes from a translator's file: its one "%s" is replaced here rather than handed
 // to a printf-style function, so that a stray conversion cannot read or write past anything.
-std::string substitute_kind(const char* format, const char* kind);
+// The text is cut to the item's size.
+void substitute_kind(const char* format, const char* kind, char (&text)[512]);
 
 }  // namespace far_tolvane

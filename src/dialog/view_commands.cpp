@@ -22,20 +22,25 @@ void view_list::refresh_command() {
   relayout_and_apply(pos);
 }
 
-// The list still shows the old lines, so the cursor's line is the new entry's line.
-void view_list::new_view_command() {
-  cursor_node = create_view_at(cursor_node);
+// The list still shows the old lines, so the cursor's line is the new entry's line. A view that
+// cannot be made for want of memory leaves the list as it was.
+bool view_list::add_view_command(view_position (*make)(view_position)) {
+  if (!reserve_lines(static_cast<int>(view_order.size()) + 1)) return false;
+  const view_position made = make(cursor_node);
+  if (made == view_order.end()) return false;
+  cursor_node = made;
   const far_host::FarListPos pos = current_pos();
   (*cursor_node)->check_exists();
   relayout_and_apply(pos);
+  return true;
 }
 
-void view_list::clone_view_command() {
-  cursor_node = clone_view_at(cursor_node);
-  const far_host::FarListPos pos = current_pos();
-  (*cursor_node)->check_exists();
-  relayout_and_apply(pos);
+// The panel may have gone to C:\ before the new view's capture failed: it is put back.
+void view_list::new_view_command() {
+  if (!add_view_command(create_view_at)) applied_view->apply();
 }
+
+void view_list::clone_view_command() { add_view_command(clone_view_at); }
 
 void view_list::delete_view_command() {
   if (owned_views.size() <= 2) return;

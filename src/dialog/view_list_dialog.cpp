@@ -45,7 +45,9 @@ void destroy_view_list_dialog() { dialog_instance.reset(); }
 
 view_list_dialog_impl::view_list_dialog_impl() : static_items{}, list(this) {}
 
+// Without memory for its lines the list is not shown, and nothing has changed.
 int view_list_dialog_impl::run() {
+  if (!list.reserve_lines(static_cast<int>(view_order.size()))) return -1;
   quick_switch = false;
   fixed_order = false;
   list.cursor_node = find_view(view_order, active_slot->shown());

@@ -25,6 +25,8 @@ class view_list {
   explicit view_list(view_list_dialog_impl* dialog);
 
   void measure(int& width, int& count);
+  // Room for `count` lines, keeping the lines there are; false when memory is short.
+  bool reserve_lines(int count);
   void fill(view_position cursor, int select_pos, int top_pos);
   void list_window_top(far_host::FarListPos& pos) const;
 
@@ -33,6 +35,8 @@ class view_list {
   void clone_view_command();
   void delete_view_command();
   void relayout_and_apply(far_host::FarListPos pos);
+  // False when the view or its line could not be had; the list is then as it was.
+  bool add_view_command(view_position (*make)(view_position));
 
   void cursor_down();
   void cursor_up();
@@ -48,6 +52,7 @@ class view_list {
 
   far_host::FarList far_list{};
   int line_count = 0;
+  int line_capacity = 0;
   std::unique_ptr<far_host::FarListItem[]> lines;
   view_list_dialog_impl* owner;
   view_position cursor_node;

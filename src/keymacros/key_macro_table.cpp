@@ -1,6 +1,7 @@
 #include "keymacros/key_macro_table.h"
 
 #include <cstring>
+#include <new>
 
 #include "host/message_ids.h"
 #include "host/windows_api.h"
@@ -38,17 +39,28 @@ class registry_key {
   HKEY key_ = nullptr;
 };
 
+std::unique_ptr<char[]> text_buffer(std::size_t size) {
+  return std::unique_ptr<char[]>(new (std::nothrow) char[size]);
+}
+
 // The whole value even when it is longer than the usual buffer: a cut name would select
-// another user's area.
-std::string environment_value(const char* name) {
-  std::vector<char> buffer(user_name_buffer_size);
-  DWORD length = GetEnvironmentVariableA(name, buffer.data(), user_name_buffer_size);
-  if (length >= user_name_buffer_size) {
-    buffer.resize(length);
-    length = GetEnvironmentVariableA(name, buffer.data(), length);
-    if (length >= buffer.size()) return {};
+// another user's area. Empty when the variable is unset or keeps changing; null when memory is
+// short.
+std::unique_ptr<char[]> environment_value(const char* name) {
+  DWORD size = user_name_buffer_size;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    std::unique_ptr<char[]> buffer = text_buffer(size);
+    if (!buffer) return nullptr;
+    const DWORD length = GetEnvironmentVariableA(name, buffer.get(), size);
+    if (length < size) {
+      buffer[length] = '\0';
+      return buffer;
+    }
+    size = length;
   }
-  return std::string(buffer.data(), length);
+  std::unique_ptr<char[]> empty = text_buffer(1);
+  if (empty) empty[0] = '\0';
+  return empty;
 }
 
 void set_string(HKEY key, const char* name, const char* text) {
@@ -68,39 +80,50 @@ void write_macro(HKEY area, const default_macro& macro) {
                  reinterpret_cast<const BYTE*>(&disable_output), sizeof disable_output);
 }
 
-// A missing, non-text or unreadable value yields false; a stored text without its terminating
+// A missing, non-text or unreadable value yields null; a stored text without its terminating
 // zero is read within its size.
-bool read_sequence_text(HKEY entry, std::string& text) {
+std::unique_ptr<char[]> read_sequence_text(HKEY entry) {
   DWORD type = 0;
   DWORD size = 0;
   if (RegQueryValueExA(entry, "Sequence", nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
       type != REG_SZ)
-    return false;
-  std::vector<char> buffer(size + 1, '\0');
-  if (RegQueryValueExA(entry, "Sequence", nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+    return nullptr;
+  const DWORD capacity = size + 1;
+  std::unique_ptr<char[]> text = text_buffer(capacity);
+  if (!text) return nullptr;
+  if (RegQueryValueExA(entry, "Sequence", nullptr, &type, reinterpret_cast<BYTE*>(text.get()),
                        &size) != ERROR_SUCCESS ||
-      type != REG_SZ || size >= buffer.size())
-    return false;
-  buffer[size] = '\0';
-  text = buffer.data();
-  return true;
+      type != REG_SZ || size >= capacity)
+    return nullptr;
+  text[size] = '\0';
+  return text;
 }
 
-bool parse_key(const std::string& name, far_host::key_code& code) {
-  const int parsed = host_api.FSF->FarNameToKey(name.c_str());
+bool parse_key(const char* name, far_host::key_code& code) {
+  const int parsed = host_api.FSF->FarNameToKey(name);
   code = static_cast<far_host::key_code>(parsed);
   return parsed != -1;
 }
 
-// Blank-separated key names; a tab is part of a name, not a separator.
-bool parse_sequence(const std::string& text, std::vector<far_host::key_code>& sequence) {
-  std::size_t start = text.find_first_not_of(' ');
-  while (start != std::string::npos) {
-    std::size_t end = text.find(' ', start);
-    far_host::key_code code = 0;
-    if (!parse_key(text.substr(start, end - start), code)) return false;
-    sequence.push_back(code);
-    start = end == std::string::npos ? end : text.find_first_not_of(' ', end);
+// Blank-separated key names; a tab is part of a name, not a separator. Each name is ended in
+// place for the host, so the text is the caller's own.
+bool parse_sequence(char* text, key_sequence& sequence) {
+  std::size_t count = 0;
+  for (const char* c = text; *c; ++c)
+    if (*c != ' ' && (c == text || c[-1] == ' ')) ++count;
+  if (!sequence.allocate(count)) return false;
+  far_host::key_code* next = sequence.data();
+  for (char* start = text; *start;) {
+    if (*start == ' ') {
+      ++start;
+      continue;
+    }
+    char* end = start;
+    while (*end && *end != ' ') ++end;
+    const bool last = *end == '\0';
+    *end = '\0';
+    if (!parse_key(start, *next++)) return false;
+    start = last ? end : end + 1;
   }
   return true;
 }
@@ -108,54 +131,76 @@ bool parse_sequence(const std::string& text, std::vector<far_host::key_code>& se
 void load_entry(HKEY area, const char* name) {
   registry_key entry;
   if (RegOpenKeyExA(area, name, 0, KEY_READ, entry.out()) != ERROR_SUCCESS) return;
-  std::string text;
-  if (!read_sequence_text(entry.get(), text)) return;
+  const std::unique_ptr<char[]> text = read_sequence_text(entry.get());
+  if (!text) return;
   key_macro macro;
-  if (!parse_key(name, macro.trigger) || !parse_sequence(text, macro.sequence)) return;
+  if (!parse_key(name, macro.trigger) || !parse_sequence(text.get(), macro.sequence)) return;
+  if (!reserve_nodes(1)) return;
   key_macro_table.emplace(macro.trigger, std::move(macro));
 }
 
 }  // namespace
 
-std::string key_macro_key_path() {
-  std::string path = "Software\\Far";
-  const std::string user = environment_value("FARUSER");
-  if (!user.empty()) path += "\\Users\\" + user;
-  return path + "\\KeyMacros\\Tolvane";
+bool key_sequence::allocate(std::size_t count) {
+  keys_.reset(count ? new (std::nothrow) far_host::key_code[count] : nullptr);
+  size_ = keys_ ? count : 0;
+  return keys_ || count == 0;
+}
+
+std::unique_ptr<char[]> key_macro_key_path() {
+  const std::unique_ptr<char[]> user = environment_value("FARUSER");
+  if (!user) return nullptr;
+  const char* const parts[] = {"Software\\Far", *user.get() ? "\\Users\\" : "", user.get(),
+                               "\\KeyMacros\\Tolvane"};
+  std::size_t size = 1;
+  for (const char* part : parts) size += std::strlen(part);
+  std::unique_ptr<char[]> path = text_buffer(size);
+  if (!path) return nullptr;
+  char* next = path.get();
+  for (const char* part : parts) {
+    const std::size_t length = std::strlen(part);
+    std::memcpy(next, part, length);
+    next += length;
+  }
+  *next = '\0';
+  return path;
 }
 
 void write_default_key_macros() {
-  const std::string path = key_macro_key_path();
+  const std::unique_ptr<char[]> path = key_macro_key_path();
+  if (!path) return;
   registry_key area;
   DWORD disposition = 0;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, path.get(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_READ, nullptr, area.out(), &disposition) != ERROR_SUCCESS ||
       disposition != REG_CREATED_NEW_KEY)
     return;
   registry_key writable;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_WRITE, writable.out()) != ERROR_SUCCESS)
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.get(), 0, KEY_WRITE, writable.out()) != ERROR_SUCCESS)
     return;
   for (const default_macro& macro : default_macros) write_macro(writable.get(), macro);
 }
 
 void load_key_macros() {
   key_macro_table.clear();
+  const std::unique_ptr<char[]> path = key_macro_key_path();
   registry_key area;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, key_macro_key_path().c_str(), 0, KEY_READ, area.out()) !=
-      ERROR_SUCCESS)
+  if (!path || RegOpenKeyExA(HKEY_CURRENT_USER, path.get(), 0, KEY_READ, area.out()) !=
+                   ERROR_SUCCESS)
     return;
   DWORD sub_keys = 0;
   DWORD longest_name = 0;
   if (RegQueryInfoKeyA(area.get(), nullptr, nullptr, nullptr, &sub_keys, &longest_name, nullptr,
                        nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
     return;
-  std::vector<char> name(longest_name + 1);
+  const std::unique_ptr<char[]> name = text_buffer(longest_name + 1);
+  if (!name) return;
   for (DWORD index = 0; index < sub_keys; ++index) {
-    DWORD name_size = static_cast<DWORD>(name.size());
-    if (RegEnumKeyExA(area.get(), index, name.data(), &name_size, nullptr, nullptr, nullptr,
+    DWORD name_size = longest_name + 1;
+    if (RegEnumKeyExA(area.get(), index, name.get(), &name_size, nullptr, nullptr, nullptr,
                       nullptr) != ERROR_SUCCESS)
       continue;
-    load_entry(area.get(), name.data());
+    load_entry(area.get(), name.get());
   }
 }
 

@@ -1,7 +1,6 @@
 #include "keymacros/key_playback.h"
 
 #include <cstddef>
-#include <vector>
 
 #include "keymacros/key_macro_table.h"
 #include "plugin/host_api.h"
@@ -12,7 +11,7 @@ namespace {
 // Present only while a sequence plays. The table is not reloaded while the dialog runs, so the
 // reference to the sequence stays valid.
 struct playback_state {
-  const std::vector<far_host::key_code>* sequence;
+  const key_sequence* sequence;
   std::size_t next;
 };
 playback_state* playback_cursor = nullptr;
@@ -25,22 +24,23 @@ bool play_key(far_host::key_code key, key_handler handler, void* context) {
   playback_state state{&found->second.sequence, 0};
   playback_cursor = &state;
   while (state.next < state.sequence->size()) {
-    const far_host::key_code code = (*state.sequence)[state.next++];
+    const far_host::key_code code = state.sequence->begin()[state.next++];
     handler(context, code);
   }
   playback_cursor = nullptr;
   return true;
 }
 
+// The host copies the keys, so it is handed the rest of the sequence where it lies.
 void post_remaining_keys() {
   if (!playback_cursor) return;
-  const auto& sequence = *playback_cursor->sequence;
+  const key_sequence& sequence = *playback_cursor->sequence;
   if (playback_cursor->next >= sequence.size()) return;
-  std::vector<far_host::DWORD> keys(
-      sequence.begin() + static_cast<std::ptrdiff_t>(playback_cursor->next), sequence.end());
+  const far_host::key_code* rest = sequence.begin() + playback_cursor->next;
+  far_host::KeySequence posted{far_host::KSFLAGS_DISABLEOUTPUT,
+                               static_cast<int>(sequence.size() - playback_cursor->next),
+                               const_cast<far_host::DWORD*>(rest)};
   playback_cursor->next = sequence.size();
-  far_host::KeySequence posted{far_host::KSFLAGS_DISABLEOUTPUT, static_cast<int>(keys.size()),
-                               keys.data()};
   host_api.AdvControl(host_api.ModuleNumber, far_host::ACTL_POSTKEYSEQUENCE, &posted);
 }
 

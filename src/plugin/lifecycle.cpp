@@ -88,9 +88,13 @@ far_host::HANDLE open_plugin(int, int) {
     show_too_old_warning();
     return far_host::invalid_handle;
   }
+  // What start-up could not make for want of memory is made at the first opening that can.
+  if (panel_slots.empty() && !create_initial_views()) return far_host::invalid_handle;
+  if (!dialog_instance) create_view_list_dialog();
+  if (!dialog_instance) return far_host::invalid_handle;
   sync_active_slot();
   load_key_macros();
-  if (dialog_instance) dialog_instance->run();
+  dialog_instance->run();
   return far_host::invalid_handle;
 }
 

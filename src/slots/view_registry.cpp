@@ -10,56 +10,80 @@ bool fixed_order = false;
 
 namespace {
 
-panel_slot& focused_panel_slot() {
-  return is_left_panel_active() ? panel_slots.front() : panel_slots.back();
+// A view takes a node in view_numbers, owned_views and view_order.
+constexpr int nodes_per_view = 3;
+
+// Which panel has focus, and whether the host answered both queries that tell it.
+struct focus_test {
+  bool left;
+  bool known;
+};
+
+// Asked afresh every time: the user may move the focus between two openings.
+focus_test test_focus() {
+  bool focused_known = false;
+  bool other_known = false;
+  const far_host::PanelInfo focused = query_panel(far_host::FCTL_GETPANELINFO, &focused_known);
+  const far_host::PanelInfo other = query_panel(far_host::FCTL_GETANOTHERPANELINFO, &other_known);
+  bool left = false;
+  if (focused.PanelRect.left != 0)
+    left = false;
+  else if (other.PanelRect.left != 0)
+    left = true;
+  else
+    left = focused.PanelRect.right < other.PanelRect.right;
+  return {left, focused_known && other_known};
 }
 
-panel_slot& other_panel_slot() {
-  return is_left_panel_active() ? panel_slots.back() : panel_slots.front();
-}
+panel_slot& slot_of(bool left) { return left ? panel_slots.front() : panel_slots.back(); }
 
-// Views are kept in owned_views; the display order gets a plain reference.
+// Views are kept in owned_views; the display order gets a plain reference. The caller has
+// reserved the nodes.
 view* adopt(std::unique_ptr<view> created) {
   owned_views.push_back(std::move(created));
   return owned_views.back().get();
 }
 
+view_position insert_new(view_position position, std::unique_ptr<view> created) {
+  if (!created) return view_order.end();
+  return view_order.insert(position, adopt(std::move(created)));
+}
+
 }  // namespace
 
-// Asked afresh every time: the user may move the focus between two openings.
-bool is_left_panel_active() {
-  const far_host::PanelInfo focused = query_panel(far_host::FCTL_GETPANELINFO);
-  const far_host::PanelInfo other = query_panel(far_host::FCTL_GETANOTHERPANELINFO);
-  if (focused.PanelRect.left != 0) return false;
-  if (other.PanelRect.left != 0) return true;
-  return focused.PanelRect.right < other.PanelRect.right;
-}
+bool is_left_panel_active() { return test_focus().left; }
 
-void create_initial_views() {
+bool create_initial_views() {
   const bool left_active = is_left_panel_active();
-  view* other = adopt(file_panel_view::capture_passive_panel());
-  view_order.push_front(other);
-  view* focused = adopt(file_panel_view::capture_active_panel());
-  view_order.push_front(focused);
-  if (left_active) {
-    panel_slots.emplace_back(focused);
-    panel_slots.emplace_back(other);
-    active_slot = &panel_slots.front();
-  } else {
-    panel_slots.emplace_back(other);
-    panel_slots.emplace_back(focused);
-    active_slot = &panel_slots.back();
-  }
+  if (!reserve_nodes(2 * nodes_per_view + 4)) return false;  // and two slots in two shown_in
+  std::unique_ptr<view> other = file_panel_view::capture_passive_panel();
+  if (!other) return false;
+  std::unique_ptr<view> focused = file_panel_view::capture_active_panel();
+  if (!focused) return false;
+  view_order.push_front(adopt(std::move(other)));
+  view* const other_view = view_order.front();
+  view_order.push_front(adopt(std::move(focused)));
+  view* const focused_view = view_order.front();
+  panel_slots.emplace_back(left_active ? focused_view : other_view);
+  panel_slots.emplace_back(left_active ? other_view : focused_view);
+  active_slot = &slot_of(left_active);
+  return true;
 }
 
+// A focus test the host cannot answer leaves the slots as they are: a guess could swap the two
+// panels' views.
 void sync_active_slot() {
-  panel_slot* focused = &focused_panel_slot();
-  if (focused != active_slot) {
-    active_slot = focused;
-    switch_to_view(find_view(view_order, focused->shown()), fixed_order);
+  const focus_test now = test_focus();
+  if (now.known && &slot_of(now.left) != active_slot) {
+    active_slot = &slot_of(now.left);
+    switch_to_view(find_view(view_order, active_slot->shown()), fixed_order);
   }
-  if (view* shown = focused_panel_slot().shown()) shown->refresh_from_active_panel();
-  if (view* shown = other_panel_slot().shown()) shown->refresh_from_passive_panel();
+  const focus_test before_focused = test_focus();
+  if (before_focused.known)
+    if (view* shown = slot_of(before_focused.left).shown()) shown->refresh_from_active_panel();
+  const focus_test before_other = test_focus();
+  if (before_other.known)
+    if (view* shown = slot_of(!before_other.left).shown()) shown->refresh_from_passive_panel();
 }
 
 void destroy_all_views() {
@@ -72,11 +96,11 @@ void destroy_all_views() {
   view_order.clear();
 }
 
+// Moving the entry's own node keeps this free of memory, and `position` valid.
 view_position switch_to_view(view_position position, bool fixed) {
   active_slot->set_view(*position);
   if (fixed) return position;
-  view_order.push_front(*position);
-  view_order.erase(position);
+  view_order.splice(view_order.begin(), view_order, position);
   return view_order.begin();
 }
 
@@ -89,11 +113,13 @@ bool is_shown_on_other_panel(const view* shown) {
 }
 
 view_position create_view_at(view_position position) {
-  return view_order.insert(position, adopt(file_panel_view::create_at_fallback_dir()));
+  if (!reserve_nodes(nodes_per_view)) return view_order.end();
+  return insert_new(position, file_panel_view::create_at_fallback_dir());
 }
 
 view_position clone_view_at(view_position position) {
-  return view_order.insert(position, adopt((*position)->clone()));
+  if (!reserve_nodes(nodes_per_view)) return view_order.end();
+  return insert_new(position, (*position)->clone());
 }
 
 view_position delete_view_at(view_position position) {

@@ -1,17 +1,16 @@
 #include "views/file_panel_view.h"
 
 #include <cstring>
-#include <string_view>
-#include <unordered_set>
+#include <new>
 
 #include "host/message_ids.h"
 #include "host/windows_api.h"
 #include "plugin/host_api.h"
+#include "plugin/node_pool.h"
 
 namespace far_tolvane {
 
 using far_host::PanelInfo;
-using far_host::PluginPanelItem;
 
 const char fallback_dir[] = "C:\\";
 
@@ -23,17 +22,25 @@ int panel_control(int command, void* param) {
   return host_api.Control(far_host::invalid_handle, command, param);
 }
 
-char* duplicate(const char* text) {
-  if (!text) return nullptr;
-  const std::size_t size = std::strlen(text) + 1;
-  char* copy = new char[size];
-  std::memcpy(copy, text, size);
-  return copy;
+saved_panel_state state_of(const PanelInfo& info) {
+  saved_panel_state state;
+  state.PanelType = info.PanelType;
+  state.Plugin = info.Plugin;
+  state.CurrentItem = info.CurrentItem;
+  state.TopPanelItem = info.TopPanelItem;
+  state.ViewMode = info.ViewMode;
+  state.SortMode = info.SortMode;
+  state.Flags = info.Flags;
+  std::memcpy(state.CurDir, info.CurDir, sizeof state.CurDir);
+  state.CurDir[sizeof state.CurDir - 1] = '\0';
+  return state;
 }
 
-std::string_view file_name(const PluginPanelItem& item) {
-  const char* name = item.FindData.cFileName;
-  return {name, strnlen(name, sizeof item.FindData.cFileName)};
+std::unique_ptr<file_panel_view> build(const saved_panel_state& state, selected_names&& names,
+                                       bool exists) {
+  if (!reserve_nodes(1)) return nullptr;  // for the view's number
+  return std::unique_ptr<file_panel_view>(new (std::nothrow)
+                                              file_panel_view(state, std::move(names), exists));
 }
 
 }  // namespace
@@ -47,11 +54,11 @@ PanelInfo query_panel(int command, bool* answered) {
 }
 
 std::unique_ptr<file_panel_view> file_panel_view::capture_active_panel() {
-  return std::make_unique<file_panel_view>(query_panel(far_host::FCTL_GETPANELINFO));
+  return from_record(query_panel(far_host::FCTL_GETPANELINFO));
 }
 
 std::unique_ptr<file_panel_view> file_panel_view::capture_passive_panel() {
-  return std::make_unique<file_panel_view>(query_panel(far_host::FCTL_GETANOTHERPANELINFO));
+  return from_record(query_panel(far_host::FCTL_GETANOTHERPANELINFO));
 }
 
 std::unique_ptr<file_panel_view> file_panel_view::create_at_fallback_dir() {
@@ -59,38 +66,40 @@ std::unique_ptr<file_panel_view> file_panel_view::create_at_fallback_dir() {
   return capture_active_panel();
 }
 
-file_panel_view::file_panel_view(const PanelInfo& info) : panel_info(info) { copy_items(nullptr); }
-
-file_panel_view::file_panel_view(const file_panel_view& source)
-    : view(source), panel_info(source.panel_info), dir_exists(source.dir_exists) {
-  copy_items(nullptr);
+std::unique_ptr<file_panel_view> file_panel_view::from_record(const PanelInfo& info) {
+  selected_names names;
+  if (!names.take_from(info.PanelItems, info.ItemsNumber)) return nullptr;
+  return build(state_of(info), std::move(names), true);
 }
 
-file_panel_view::~file_panel_view() {
-  free_item_texts();
-  delete[] panel_info.PanelItems;
-}
+file_panel_view::file_panel_view(const saved_panel_state& state, selected_names&& selected,
+                                 bool exists)
+    : panel(state), names(std::move(selected)), dir_exists(exists) {}
 
 void file_panel_view::refresh_from_active_panel() {
-  refresh_from(query_panel(far_host::FCTL_GETPANELINFO));
+  bool answered = false;
+  const PanelInfo info = query_panel(far_host::FCTL_GETPANELINFO, &answered);
+  if (answered) refresh_from(info);
 }
 
 void file_panel_view::refresh_from_passive_panel() {
-  refresh_from(query_panel(far_host::FCTL_GETANOTHERPANELINFO));
+  bool answered = false;
+  const PanelInfo info = query_panel(far_host::FCTL_GETANOTHERPANELINFO, &answered);
+  if (answered) refresh_from(info);
 }
 
 void file_panel_view::refresh_from(const PanelInfo& info) {
-  if (!exists() && std::strcmp(info.CurDir, fallback_dir) == 0) return;
-  free_item_texts();
-  PluginPanelItem* const saved_items = panel_info.PanelItems;
-  panel_info = info;
+  if (!exists() && std::strncmp(info.CurDir, fallback_dir, sizeof info.CurDir) == 0) return;
+  selected_names fresh;
+  if (!fresh.take_from(info.PanelItems, info.ItemsNumber)) return;
+  panel = state_of(info);
+  names = std::move(fresh);
   dir_exists = true;
-  copy_items(saved_items);
 }
 
 int file_panel_view::kind_message_id() const {
-  if (panel_info.Plugin == 1) return far_host::MKindPlugin;
-  switch (panel_info.PanelType) {
+  if (panel.Plugin == 1) return far_host::MKindPlugin;
+  switch (panel.PanelType) {
     case far_host::PTYPE_FILEPANEL: return far_host::MKindFile;
     case far_host::PTYPE_TREEPANEL: return far_host::MKindTree;
     case far_host::PTYPE_QVIEWPANEL: return far_host::MKindQuickView;
@@ -99,38 +108,37 @@ int file_panel_view::kind_message_id() const {
   }
 }
 
-const char* file_panel_view::path() const { return panel_info.CurDir; }
+const char* file_panel_view::path() const { return panel.CurDir; }
 
 const char* file_panel_view::short_path(int width) const {
-  std::memcpy(short_path_buffer, panel_info.CurDir, sizeof short_path_buffer);
-  short_path_buffer[sizeof short_path_buffer - 1] = '\0';
+  std::memcpy(short_path_buffer, panel.CurDir, sizeof short_path_buffer);
   return host_api.FSF->TruncPathStr(short_path_buffer, width);
 }
 
 bool file_panel_view::is_special_panel() const {
-  return panel_info.Plugin == 1 || panel_info.PanelType != far_host::PTYPE_FILEPANEL;
+  return panel.Plugin == 1 || panel.PanelType != far_host::PTYPE_FILEPANEL;
 }
 
 bool file_panel_view::exists() const { return dir_exists; }
 
 bool file_panel_view::check_exists() {
-  const DWORD attributes = GetFileAttributesA(panel_info.CurDir);
+  const DWORD attributes = GetFileAttributesA(panel.CurDir);
   dir_exists = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
   return dir_exists;
 }
 
 void file_panel_view::apply() const {
   panel_control(far_host::FCTL_SETPANELDIR,
-                const_cast<char*>(exists() ? panel_info.CurDir : fallback_dir));
-  int view_mode = panel_info.ViewMode;
+                const_cast<char*>(exists() ? panel.CurDir : fallback_dir));
+  int view_mode = panel.ViewMode;
   panel_control(far_host::FCTL_SETVIEWMODE, &view_mode);
-  int sort_mode = panel_info.SortMode;
+  int sort_mode = panel.SortMode;
   panel_control(far_host::FCTL_SETSORTMODE, &sort_mode);
-  int reversed = (panel_info.Flags & far_host::PFLAGS_REVERSESORTORDER) ? 1 : 0;
+  int reversed = (panel.Flags & far_host::PFLAGS_REVERSESORTORDER) ? 1 : 0;
   panel_control(far_host::FCTL_SETSORTORDER, &reversed);
   if (exists()) {
     restore_selection();
-    far_host::PanelRedrawInfo redraw{panel_info.CurrentItem, panel_info.TopPanelItem};
+    far_host::PanelRedrawInfo redraw{panel.CurrentItem, panel.TopPanelItem};
     panel_control(far_host::FCTL_REDRAWPANEL, &redraw);
   } else {
     panel_control(far_host::FCTL_REDRAWPANEL, nullptr);
@@ -138,67 +146,19 @@ void file_panel_view::apply() const {
   panel_control(far_host::FCTL_SETSORTORDER, &reversed);
 }
 
-// Each saved selected name selects the first fresh item of exactly that name. One pass over the
-// fresh items against a set of the wanted names keeps this linear, where a scan per saved name
-// would be quadratic on large directories. Without a fresh record there is nothing to select.
+// Without a fresh record there is nothing to select.
 void file_panel_view::restore_selection() const {
   bool answered = false;
   PanelInfo fresh = query_panel(far_host::FCTL_GETPANELINFO, &answered);
   if (!answered) return;
-  std::unordered_set<std::string_view> wanted;
-  for (int i = 0; i < panel_info.ItemsNumber; ++i)
-    if (panel_info.PanelItems[i].Flags & far_host::PPIF_SELECTED)
-      wanted.insert(file_name(panel_info.PanelItems[i]));
-  for (int j = 0; j < fresh.ItemsNumber && !wanted.empty(); ++j) {
-    PluginPanelItem& item = fresh.PanelItems[j];
-    if (wanted.erase(file_name(item))) item.Flags |= far_host::PPIF_SELECTED;
-  }
+  names.select_in(fresh.PanelItems, fresh.ItemsNumber);
   panel_control(far_host::FCTL_SETSELECTION, &fresh);
 }
 
 std::unique_ptr<view> file_panel_view::clone() const {
-  return std::make_unique<file_panel_view>(*this);
-}
-
-// Every opening refreshes the two shown views, mostly with the same directory as before: their
-// arrays are taken again when the items fit, since a fresh array of a large directory costs more
-// than the copy into it. A much smaller panel gets an array of its own size.
-void file_panel_view::copy_items(PluginPanelItem* reusable) {
-  const PluginPanelItem* source = panel_info.PanelItems;
-  if (!source) panel_info.ItemsNumber = 0;
-  const int count = panel_info.ItemsNumber > 0 ? panel_info.ItemsNumber : 0;
-  if (count > 0 && count <= item_capacity && count >= item_capacity / 2) {
-    panel_info.PanelItems = reusable;
-  } else {
-    delete[] reusable;
-    panel_info.PanelItems = count > 0 ? new PluginPanelItem[count] : nullptr;
-    item_capacity = count;
-  }
-  if (count > 0) std::memcpy(panel_info.PanelItems, source, count * sizeof(PluginPanelItem));
-  for (int i = 0; i < count; ++i) {
-    PluginPanelItem& item = panel_info.PanelItems[i];
-    item.Description = duplicate(item.Description);
-    item.Owner = duplicate(item.Owner);
-    if (item.CustomColumnData) {
-      const int columns = item.CustomColumnNumber > 0 ? item.CustomColumnNumber : 0;
-      char** data = new char*[columns > 0 ? columns : 1];
-      for (int c = 0; c < columns; ++c) data[c] = duplicate(item.CustomColumnData[c]);
-      item.CustomColumnData = data;
-    }
-  }
-}
-
-void file_panel_view::free_item_texts() {
-  const int count = panel_info.ItemsNumber > 0 ? panel_info.ItemsNumber : 0;
-  for (int i = 0; i < count; ++i) {
-    PluginPanelItem& item = panel_info.PanelItems[i];
-    delete[] item.Description;
-    delete[] item.Owner;
-    if (item.CustomColumnData) {
-      for (int c = 0; c < item.CustomColumnNumber; ++c) delete[] item.CustomColumnData[c];
-      delete[] item.CustomColumnData;
-    }
-  }
+  selected_names copy;
+  if (!copy.copy_from(names)) return nullptr;
+  return build(panel, std::move(copy), dir_exists);
 }
 
 }  // namespace far_tolvane

@@ -1,10 +1,11 @@
-// A view of one of the host's file panels: captures the panel's whole state and restores it
-// into the focused panel.
+// A view of one of the host's file panels: keeps the panel's state and restores it into the
+// focused panel.
 #pragma once
 
 #include <memory>
 
 #include "host/far_api.h"
+#include "views/selected_names.h"
 #include "views/view.h"
 
 namespace far_tolvane {
@@ -17,19 +18,33 @@ extern const char fallback_dir[];
 // given, tells whether the host filled the record.
 far_host::PanelInfo query_panel(int command, bool* answered = nullptr);
 
+// The fields of the host's panel record that a view reads back.
+struct saved_panel_state {
+  int PanelType = 0;
+  int Plugin = 0;
+  int CurrentItem = 0;
+  int TopPanelItem = 0;
+  int ViewMode = 0;
+  int SortMode = 0;
+  far_host::DWORD Flags = 0;
+  char CurDir[far_host::NM] = {};
+};
+
 class file_panel_view final : public view {
  public:
+  // Each gives null, and changes nothing, when memory is short.
   static std::unique_ptr<file_panel_view> capture_active_panel();
   static std::unique_ptr<file_panel_view> capture_passive_panel();
   // Moves the focused panel to fallback_dir first.
   static std::unique_ptr<file_panel_view> create_at_fallback_dir();
+  static std::unique_ptr<file_panel_view> from_record(const far_host::PanelInfo& info);
 
-  explicit file_panel_view(const far_host::PanelInfo& info);
-  file_panel_view(const file_panel_view& source);
-  // The item array is owned: a copy is made only by the copy constructor, never assigned.
+  file_panel_view(const saved_panel_state& state, selected_names&& names, bool exists);
+  file_panel_view(const file_panel_view&) = delete;
   file_panel_view& operator=(const file_panel_view&) = delete;
-  ~file_panel_view() override;
+  ~file_panel_view() override = default;
 
+  // A failed query, or no memory for the names, keeps the view as it was.
   void refresh_from_active_panel() override;
   void refresh_from_passive_panel() override;
   // Keeps a missing view while the panel sits exactly at fallback_dir, where apply sent it.
@@ -44,19 +59,14 @@ class file_panel_view final : public view {
   void apply() const override;
   std::unique_ptr<view> clone() const override;
 
-  const far_host::PanelInfo& saved_panel() const { return panel_info; }
+  const saved_panel_state& saved_panel() const { return panel; }
+  const selected_names& selection() const { return names; }
 
  private:
-  // Copies the items panel_info points at, with their texts, into `reusable` when they fit it;
-  // otherwise frees it for an array of their own size.
-  void copy_items(far_host::PluginPanelItem* reusable);
-  void free_item_texts();
   void restore_selection() const;
 
-  // PanelItems points at the view's own item array, never at host memory.
-  far_host::PanelInfo panel_info;
-  // The length of that array; ItemsNumber may be smaller.
-  int item_capacity = 0;
+  saved_panel_state panel;
+  selected_names names;
   bool dir_exists = true;
 };
 

@@ -2,8 +2,9 @@
 // through this interface.
 #pragma once
 
-#include <list>
 #include <memory>
+
+#include "plugin/node_pool.h"
 
 namespace far_tolvane {
 
@@ -26,14 +27,14 @@ class view {
   // base keeps what it has, for views that no file panel can refresh.
   virtual void refresh_from_active_panel();
   virtual void refresh_from_passive_panel();
-  // A copy with its own new number, shown by no panel.
+  // A copy with its own new number, shown by no panel; null when memory is short.
   virtual std::unique_ptr<view> clone() const = 0;
 
   void add_slot(panel_slot* slot);
   void remove_slot(panel_slot* slot);
 
   // The panels that show this view, in the order they were attached; not owned.
-  std::list<panel_slot*> shown_in;
+  node_list<panel_slot*> shown_in;
   int number;
 
  protected:

@@ -19,13 +19,17 @@ int largest_view_number() {
   return *view_numbers.rbegin();
 }
 
-void renumber_views(const std::list<view*>& order) {
-  view_numbers.clear();
+void renumber_views(const node_list<view*>& order) {
+  node_set<int> renumbered;
   int number = 0;
   for (auto it = order.rbegin(); it != order.rend(); ++it) {
     (*it)->number = ++number;
-    view_numbers.insert(number);
+    if (view_numbers.empty()) continue;
+    auto node = view_numbers.extract(view_numbers.begin());
+    node.value() = number;
+    renumbered.insert(std::move(node));
   }
+  view_numbers.swap(renumbered);
 }
 
 }  // namespace far_tolvane

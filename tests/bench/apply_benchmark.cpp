@@ -51,7 +51,7 @@ std::unique_ptr<file_panel_view> make_view() {
   std::vector<PluginPanelItem> saved = make_items(true);
   PanelInfo saved_panel = fresh_panel;
   saved_panel.PanelItems = saved.data();
-  return std::make_unique<file_panel_view>(saved_panel);
+  return file_panel_view::from_record(saved_panel);
 }
 
 void apply_with_index(benchmark::State& state) {
@@ -64,15 +64,14 @@ void apply_with_index(benchmark::State& state) {
 // The same restore with a scan from the first fresh item for every selected name.
 void apply_with_scan(benchmark::State& state) {
   auto shown = make_view();
-  const PanelInfo& saved = shown->saved_panel();
+  const selected_names& saved = shown->selection();
   for (auto _ : state) {
     PanelInfo fresh{};
     instant_control(far_host::invalid_handle, far_host::FCTL_GETPANELINFO, &fresh);
-    for (int i = 0; i < saved.ItemsNumber; ++i) {
-      if (!(saved.PanelItems[i].Flags & far_host::PPIF_SELECTED)) continue;
+    for (const char* name = saved.block(); name < saved.block() + saved.bytes();
+         name += std::strlen(name) + 1) {
       for (int j = 0; j < fresh.ItemsNumber; ++j) {
-        if (std::strcmp(fresh.PanelItems[j].FindData.cFileName,
-                        saved.PanelItems[i].FindData.cFileName) == 0) {
+        if (std::strcmp(fresh.PanelItems[j].FindData.cFileName, name) == 0) {
           fresh.PanelItems[j].Flags |= far_host::PPIF_SELECTED;
           break;
         }

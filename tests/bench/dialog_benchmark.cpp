@@ -32,7 +32,7 @@ void cursor_step_in_1000_views(benchmark::State& state) {
   for (int i = 2; i < 1000; ++i) {
     far_host::PanelInfo panel{};
     std::strcpy(panel.CurDir, ("C:\\Projects\\view-" + std::to_string(i)).c_str());
-    owned_views.push_back(std::make_unique<file_panel_view>(panel));
+    owned_views.push_back(file_panel_view::from_record(panel));
     view_order.push_back(owned_views.back().get());
   }
   host.then([&] {

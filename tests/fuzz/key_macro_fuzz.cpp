@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   reader input{data, size};
   if (input.byte() & 1) win.environment["FARUSER"] = input.text(255);
-  const std::string area = far_tolvane::key_macro_key_path();
+  const std::string area = far_tolvane::key_macro_key_path().get();
   win.set_string(area, "Marker", "");
   const int entries = input.byte() % 8;
   for (int i = 0; i < entries; ++i) {

@@ -22,11 +22,19 @@ class file_panel_view_test : public plugin_test {
     host.log.clear();
     return file_panel_view::capture_active_panel();
   }
-  PanelInfo record(int type, int plugin) {
-    PanelInfo info{};
-    info.PanelType = type;
-    info.Plugin = plugin;
-    return info;
+  saved_panel_state record(int type, int plugin) {
+    saved_panel_state state;
+    state.PanelType = type;
+    state.Plugin = plugin;
+    return state;
+  }
+  static std::vector<std::string> names_of(const file_panel_view& shown) {
+    std::vector<std::string> names;
+    const selected_names& saved = shown.selection();
+    for (const char* name = saved.block(); name < saved.block() + saved.bytes();
+         name += names.back().size() + 1)
+      names.emplace_back(name);
+    return names;
   }
 };
 
@@ -39,7 +47,7 @@ TEST_F(file_panel_view_test, names_its_kind_and_locks_on_special_panels) {
   } cases[] = {{0, 0, 15, false}, {0, 1, 16, true}, {1, 1, 16, true}, {1, 0, 17, true},
                {3, 0, 18, true},  {2, 0, 19, true}, {7, 0, 20, true}, {-1, 0, 20, true}};
   for (const auto& each : cases) {
-    file_panel_view shown(record(each.type, each.plugin));
+    file_panel_view shown(record(each.type, each.plugin), selected_names{}, true);
     EXPECT_EQ(shown.kind_message_id(), each.message) << each.type << "/" << each.plugin;
     EXPECT_EQ(shown.is_special_panel(), each.special) << each.type << "/" << each.plugin;
   }
@@ -132,89 +140,53 @@ TEST_F(file_panel_view_test,
   EXPECT_TRUE(shown->exists());
 }
 
-TEST_F(file_panel_view_test, a_clone_owns_separate_copies_of_every_item_text) {
+// Item texts (descriptions, owners, columns) are the host's and are never kept.
+TEST_F(file_panel_view_test, a_view_keeps_the_selected_names_in_order_and_a_clone_its_own_copy) {
   char description[] = "described";
-  char owner[] = "someone";
-  char column0[] = "first column";
-  char* columns[] = {column0, nullptr};
-  auto& item = host.active_panel().items[0];
-  item.Description = description;
-  item.Owner = owner;
-  item.CustomColumnData = columns;
-  item.CustomColumnNumber = 2;
+  host.active_panel().items[0].Description = description;
+  host.active_panel().select("c.txt");
+  host.active_panel().select("a.txt");
   auto source = capture();
-  std::strcpy(description, "changed");
+  EXPECT_EQ(names_of(*source), (std::vector<std::string>{"a.txt", "c.txt"}));
+  EXPECT_EQ(source->selection().bytes(), 12u);
   auto copy = source->clone();
   auto* clone = dynamic_cast<file_panel_view*>(copy.get());
   ASSERT_NE(clone, nullptr);
-  const auto& copied = clone->saved_panel().PanelItems[0];
-  const auto& original = source->saved_panel().PanelItems[0];
-  EXPECT_STREQ(copied.Description, "described");
-  EXPECT_NE(copied.Description, original.Description);
-  EXPECT_NE(copied.Owner, original.Owner);
-  EXPECT_STREQ(copied.CustomColumnData[0], "first column");
-  EXPECT_EQ(copied.CustomColumnData[1], nullptr) << "a null column stays null";
-  EXPECT_NE(copied.CustomColumnData, original.CustomColumnData);
+  EXPECT_NE(clone->selection().block(), source->selection().block());
   EXPECT_NE(clone->number, source->number);
   source.reset();
-  EXPECT_STREQ(clone->saved_panel().PanelItems[0].Owner, "someone");
+  EXPECT_EQ(names_of(*clone), (std::vector<std::string>{"a.txt", "c.txt"}));
   EXPECT_STREQ(clone->path(), "C:\\Left");
+  host.active_panel().items[0].Flags = 0;
+  host.active_panel().items[2].Flags = 0;
+  clone->apply();
+  EXPECT_EQ(host.active_panel().selected_names(), (std::vector<std::string>{"a.txt", "c.txt"}));
 }
 
-// Refreshes reuse the saved array while the items fit and replace it when the panel grows or
-// shrinks much: every one must leave exactly the panel's items, each text a copy of its own, and
-// no text of an earlier item behind (the sanitizers catch a leak or a second free).
-TEST_F(file_panel_view_test, a_refresh_copies_the_items_and_texts_as_the_panel_grows_and_shrinks) {
-  std::deque<std::string> texts;
-  std::unique_ptr<file_panel_view> shown;
-  auto text = [&](const std::string& value) {
-    texts.push_back(value);
-    return texts.back().data();
-  };
-  auto fill = [&](int count, int owned_from) {
-    auto& items = host.active_panel().items;
-    items.clear();
-    for (int i = 0; i < count; ++i) {
-      items.push_back(host_model::make_item("file" + std::to_string(i)));
-      items.back().Description = text("text " + std::to_string(count) + "/" + std::to_string(i));
-      if (i >= owned_from) items.back().Owner = text("owner " + std::to_string(i));
-    }
-  };
-  auto check = [&](int count) {
-    const PanelInfo& saved = shown->saved_panel();
-    ASSERT_EQ(saved.ItemsNumber, count);
-    for (int i = 0; i < count; ++i) {
-      const auto& copied = saved.PanelItems[i];
-      const auto& original = host.active_panel().items[i];
-      EXPECT_STREQ(copied.FindData.cFileName, original.FindData.cFileName);
-      EXPECT_STREQ(copied.Description, original.Description) << count << "/" << i;
-      EXPECT_NE(copied.Description, original.Description);
-      if (original.Owner) {
-        EXPECT_STREQ(copied.Owner, original.Owner);
-        EXPECT_NE(copied.Owner, original.Owner);
-      } else {
-        EXPECT_EQ(copied.Owner, nullptr) << count << "/" << i;
-      }
-    }
-  };
-  fill(4, 0);
-  shown = capture();
-  check(4);
-  for (auto [count, owned_from] : {std::pair{4, 2}, {3, 0}, {1, 1}, {6, 3}}) {
-    fill(count, owned_from);
-    shown->refresh_from_active_panel();
-    check(count);
-  }
+// A refresh takes the panel's state and names whole, or, when the host cannot answer, keeps the
+// view as it was.
+TEST_F(file_panel_view_test, a_refresh_replaces_the_names_and_a_failed_query_keeps_the_view) {
+  host.active_panel().select("b.txt");
+  auto shown = capture();
+  host.active_panel().items[1].Flags = 0;
+  host.active_panel().select("c.txt");
+  host.active_panel().current = 2;
+  shown->refresh_from_active_panel();
+  EXPECT_EQ(names_of(*shown), (std::vector<std::string>{"c.txt"}));
+  EXPECT_EQ(shown->saved_panel().CurrentItem, 2);
+  host.fail_panel_query = [](int) { return true; };
+  shown->refresh_from_passive_panel();
+  shown->refresh_from_active_panel();
+  EXPECT_STREQ(shown->path(), "C:\\Left");
+  EXPECT_EQ(names_of(*shown), (std::vector<std::string>{"c.txt"}));
+  EXPECT_EQ(shown->saved_panel().CurrentItem, 2);
 }
 
 TEST_F(file_panel_view_test, a_failed_panel_query_never_leaves_the_record_unfilled) {
   host.fail_panel_query = [](int) { return true; };
   auto shown = capture();
   EXPECT_STREQ(shown->path(), "");
-  EXPECT_EQ(shown->saved_panel().ItemsNumber, 0);
-  EXPECT_EQ(shown->saved_panel().PanelItems, nullptr);
-  shown->refresh_from_passive_panel();
-  EXPECT_EQ(shown->saved_panel().ItemsNumber, 0);
+  EXPECT_EQ(shown->selection().count(), 0);
 }
 
 TEST_F(file_panel_view_test, a_new_view_moves_the_panel_to_c_root_and_captures_it) {

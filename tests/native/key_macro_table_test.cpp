@@ -21,8 +21,8 @@ class key_macro_table_test : public plugin_test {
   }
   std::vector<key_code> sequence_of(key_code trigger) {
     auto found = key_macro_table.find(trigger);
-    return found == key_macro_table.end() ? std::vector<key_code>{key_code(-1)}
-                                          : found->second.sequence;
+    if (found == key_macro_table.end()) return {key_code(-1)};
+    return {found->second.sequence.begin(), found->second.sequence.end()};
   }
   void entry(const std::string& key, const std::string& sequence) {
     win.set_string(area + "\\" + key, "Sequence", sequence);
@@ -32,17 +32,17 @@ class key_macro_table_test : public plugin_test {
 }  // namespace
 
 TEST_F(key_macro_table_test, the_area_lies_below_the_named_user_when_faruser_is_set) {
-  EXPECT_EQ(key_macro_key_path(), area);
+  EXPECT_EQ(std::string(key_macro_key_path().get()), area);
   win.environment["FARUSER"] = "";
-  EXPECT_EQ(key_macro_key_path(), area);
+  EXPECT_EQ(std::string(key_macro_key_path().get()), area);
   win.environment["FARUSER"] = "tester";
-  EXPECT_EQ(key_macro_key_path(), "Software\\Far\\Users\\tester\\KeyMacros\\Tolvane");
+  EXPECT_EQ(std::string(key_macro_key_path().get()), "Software\\Far\\Users\\tester\\KeyMacros\\Tolvane");
 }
 
 TEST_F(key_macro_table_test, a_user_name_longer_than_the_buffer_is_read_whole) {
   const std::string name(300, 'u');
   win.environment["FARUSER"] = name;
-  EXPECT_EQ(key_macro_key_path(), "Software\\Far\\Users\\" + name + "\\KeyMacros\\Tolvane");
+  EXPECT_EQ(std::string(key_macro_key_path().get()), "Software\\Far\\Users\\" + name + "\\KeyMacros\\Tolvane");
 }
 
 TEST_F(key_macro_table_test, the_first_start_writes_five_defaults_in_the_current_language) {

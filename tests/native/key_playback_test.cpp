@@ -22,6 +22,14 @@ class key_playback_test : public plugin_test {
   }
 };
 
+key_macro macro(key_code trigger, std::initializer_list<key_code> keys) {
+  key_macro made;
+  made.trigger = trigger;
+  made.sequence.allocate(keys.size());
+  std::copy(keys.begin(), keys.end(), made.sequence.data());
+  return made;
+}
+
 std::vector<key_code> handled_keys;
 bool record_and_close_on_enter(void*, key_code key) {
   handled_keys.push_back(key);
@@ -40,8 +48,8 @@ TEST_F(key_playback_test, a_key_without_an_entry_is_answered_by_the_handler) {
 
 TEST_F(key_playback_test, a_trigger_plays_its_sequence_and_is_always_handled) {
   handled_keys.clear();
-  key_macro_table[KEY_INS] = {KEY_INS, {KEY_ESC, KEY_INS, KEY_DOWN}};
-  key_macro_table[KEY_HOME] = {KEY_HOME, {}};
+  key_macro_table[KEY_INS] = macro(KEY_INS, {KEY_ESC, KEY_INS, KEY_DOWN});
+  key_macro_table[KEY_HOME] = macro(KEY_HOME, {});
   EXPECT_TRUE(play_key(KEY_INS, record_and_close_on_enter, nullptr));
   EXPECT_TRUE(play_key(KEY_HOME, record_and_close_on_enter, nullptr));
   EXPECT_EQ(handled_keys, (std::vector<key_code>{KEY_ESC, KEY_INS, KEY_DOWN}))
@@ -51,8 +59,8 @@ TEST_F(key_playback_test, a_trigger_plays_its_sequence_and_is_always_handled) {
 
 TEST_F(key_playback_test, the_rest_after_a_closing_key_goes_to_the_host_in_one_sequence) {
   handled_keys.clear();
-  key_macro_table[KEY_INS] = {KEY_INS, {KEY_ENTER, KEY_DOWN, KEY_UP}};
-  key_macro_table[KEY_DEL] = {KEY_DEL, {KEY_DOWN, KEY_ENTER}};
+  key_macro_table[KEY_INS] = macro(KEY_INS, {KEY_ENTER, KEY_DOWN, KEY_UP});
+  key_macro_table[KEY_DEL] = macro(KEY_DEL, {KEY_DOWN, KEY_ENTER});
   play_key(KEY_INS, record_and_close_on_enter, nullptr);
   play_key(KEY_DEL, record_and_close_on_enter, nullptr);
   EXPECT_EQ(handled_keys, (std::vector<key_code>{KEY_ENTER, KEY_DOWN, KEY_ENTER}));

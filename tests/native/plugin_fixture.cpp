@@ -61,7 +61,7 @@ far_tolvane::view* plugin_test::add_view(const std::string& dir) {
   make_dir(dir);
   far_host::PanelInfo info{};
   std::strncpy(info.CurDir, dir.c_str(), sizeof info.CurDir - 1);
-  far_tolvane::owned_views.push_back(std::make_unique<far_tolvane::file_panel_view>(info));
+  far_tolvane::owned_views.push_back(far_tolvane::file_panel_view::from_record(info));
   far_tolvane::view_order.push_back(far_tolvane::owned_views.back().get());
   return far_tolvane::view_order.back();
 }

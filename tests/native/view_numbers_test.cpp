@@ -60,7 +60,7 @@ TEST(view_numbers, largest_number_is_at_least_one) {
 TEST(view_numbers, renumbering_counts_up_from_the_last_entry) {
   std::vector<std::unique_ptr<plain_view>> views;
   for (int i = 0; i < 7; ++i) views.push_back(std::make_unique<plain_view>());
-  std::list<view*> order = {views[4].get(), views[1].get(), views[6].get()};  // 5, 2, 7
+  node_list<view*> order = {views[4].get(), views[1].get(), views[6].get()};  // 5, 2, 7
   views.erase(views.begin() + 5);
   views.erase(views.begin() + 3);
   views.erase(views.begin() + 2);

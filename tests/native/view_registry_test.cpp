@@ -47,7 +47,7 @@ TEST_F(view_registry_test, start_up_captures_the_other_panel_first_with_left_foc
   EXPECT_EQ(active_slot, left());
   EXPECT_EQ(left()->shown(), view_at(0));
   EXPECT_EQ(right()->shown(), view_at(1));
-  EXPECT_EQ(view_at(0)->shown_in, std::list<panel_slot*>{left()});
+  EXPECT_EQ(view_at(0)->shown_in, node_list<panel_slot*>{left()});
 }
 
 TEST_F(view_registry_test, start_up_with_right_focused_keeps_the_left_slot_first) {
@@ -80,7 +80,7 @@ TEST_F(view_registry_test, switching_to_the_shown_view_moves_the_slot_to_the_end
   view* own = active_slot->shown();
   own->add_slot(right());  // a second entry ahead of which the slot will be appended
   switch_to_view(view_order.begin(), false);
-  EXPECT_EQ(own->shown_in, (std::list<panel_slot*>{right(), left()}));
+  EXPECT_EQ(own->shown_in, (node_list<panel_slot*>{right(), left()}));
   own->remove_slot(right());
 }
 

@@ -1,0 +1,124 @@
+#include "views/selected_names.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <string_view>
+
+namespace far_tolvane {
+
+using far_host::PluginPanelItem;
+
+namespace {
+
+constexpr std::uint32_t empty_slot = 0xFFFFFFFF;
+// Marks a name already matched; offsets stay below it.
+constexpr std::uint32_t found_bit = 0x80000000;
+// When no table for all the names can be had, one this size on the stack takes them a chunk at
+// a time.
+constexpr std::uint32_t fallback_slots = 1024;
+
+std::string_view item_name(const PluginPanelItem& item) {
+  const char* name = item.FindData.cFileName;
+  return {name, strnlen(name, sizeof item.FindData.cFileName)};
+}
+
+std::uint32_t hash(std::string_view name) {
+  std::uint32_t value = 2166136261U;
+  for (const char c : name) value = (value ^ static_cast<unsigned char>(c)) * 16777619U;
+  return value;
+}
+
+bool same_name(const char* saved, std::string_view name) {
+  return std::strncmp(saved, name.data(), name.size()) == 0 && saved[name.size()] == '\0';
+}
+
+}  // namespace
+
+bool selected_names::take_from(const PluginPanelItem* items, int count) {
+  if (!items) count = 0;
+  std::size_t bytes = 0;
+  int names = 0;
+  for (int i = 0; i < count; ++i) {
+    if (!(items[i].Flags & far_host::PPIF_SELECTED)) continue;
+    bytes += item_name(items[i]).size() + 1;
+    ++names;
+  }
+  if (bytes >= found_bit) return false;
+  std::unique_ptr<char[]> block(bytes ? new (std::nothrow) char[bytes] : nullptr);
+  if (bytes && !block) return false;
+  char* next = block.get();
+  for (int i = 0; i < count && next; ++i) {
+    if (!(items[i].Flags & far_host::PPIF_SELECTED)) continue;
+    const std::string_view name = item_name(items[i]);
+    std::memcpy(next, name.data(), name.size());
+    next += name.size();
+    *next++ = '\0';
+  }
+  block_ = std::move(block);
+  bytes_ = bytes;
+  count_ = names;
+  return true;
+}
+
+bool selected_names::copy_from(const selected_names& source) {
+  std::unique_ptr<char[]> block(source.bytes_ ? new (std::nothrow) char[source.bytes_] : nullptr);
+  if (source.bytes_ && !block) return false;
+  if (block) std::memcpy(block.get(), source.block_.get(), source.bytes_);
+  block_ = std::move(block);
+  bytes_ = source.bytes_;
+  count_ = source.count_;
+  return true;
+}
+
+// One pass over the items against a hash table of the saved names keeps this linear on large
+// directories. Short of memory for a table of every name, a small one takes them in chunks.
+void selected_names::select_in(PluginPanelItem* items, int count) const {
+  if (count_ == 0 || !items || count <= 0) return;
+  std::uint32_t slots = 16;
+  while (slots < static_cast<std::uint32_t>(count_) * 2 && slots < found_bit) slots *= 2;
+  const std::unique_ptr<std::uint32_t[]> table(new (std::nothrow) std::uint32_t[slots]);
+  std::uint32_t fallback_table[fallback_slots];
+  std::uint32_t* used = table.get();
+  if (!used) {
+    used = fallback_table;
+    slots = fallback_slots;
+  }
+  std::size_t offset = 0;
+  while (offset < bytes_) select_chunk(used, slots, offset, items, count);
+}
+
+// Takes saved names from `offset` on until the table is half full, then selects their matches.
+void selected_names::select_chunk(std::uint32_t* table, std::uint32_t slots, std::size_t& offset,
+                                  PluginPanelItem* items, int count) const {
+  std::fill(table, table + slots, empty_slot);
+  const std::uint32_t mask = slots - 1;
+  std::uint32_t pending = 0;
+  while (offset < bytes_ && pending < slots / 2) {
+    const char* name = block_.get() + offset;
+    const std::string_view saved(name);
+    std::uint32_t slot = hash(saved) & mask;
+    while (table[slot] != empty_slot && !same_name(block_.get() + table[slot], saved))
+      slot = (slot + 1) & mask;
+    if (table[slot] == empty_slot) {
+      table[slot] = static_cast<std::uint32_t>(offset);
+      ++pending;
+    }
+    offset += saved.size() + 1;
+  }
+  for (int i = 0; i < count && pending > 0; ++i) {
+    const std::string_view name = item_name(items[i]);
+    for (std::uint32_t slot = hash(name) & mask; table[slot] != empty_slot;
+         slot = (slot + 1) & mask) {
+      if (!same_name(block_.get() + (table[slot] & ~found_bit), name)) continue;
+      if (!(table[slot] & found_bit)) {
+        items[i].Flags |= far_host::PPIF_SELECTED;
+        table[slot] |= found_bit;
+        --pending;
+      }
+      break;
+    }
+  }
+}
+
+}  // namespace far_tolvane
