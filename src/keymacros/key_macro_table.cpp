@@ -171,8 +171,8 @@ void write_default_key_macros() {
   if (!path) return;
   registry_key area;
   DWORD disposition = 0;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, path.get(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_READ, nullptr, area.out(), &disposition) != ERROR_SUCCESS ||
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, path.get(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ,
+                      nullptr, area.out(), &disposition) != ERROR_SUCCESS ||
       disposition != REG_CREATED_NEW_KEY)
     return;
   registry_key writable;
@@ -185,8 +185,8 @@ void load_key_macros() {
   key_macro_table.clear();
   const std::unique_ptr<char[]> path = key_macro_key_path();
   registry_key area;
-  if (!path || RegOpenKeyExA(HKEY_CURRENT_USER, path.get(), 0, KEY_READ, area.out()) !=
-                   ERROR_SUCCESS)
+  if (!path ||
+      RegOpenKeyExA(HKEY_CURRENT_USER, path.get(), 0, KEY_READ, area.out()) != ERROR_SUCCESS)
     return;
   DWORD sub_keys = 0;
   DWORD longest_name = 0;

@@ -36,13 +36,15 @@ TEST_F(key_macro_table_test, the_area_lies_below_the_named_user_when_faruser_is_
   win.environment["FARUSER"] = "";
   EXPECT_EQ(std::string(key_macro_key_path().get()), area);
   win.environment["FARUSER"] = "tester";
-  EXPECT_EQ(std::string(key_macro_key_path().get()), "Software\\Far\\Users\\tester\\KeyMacros\\Tolvane");
+  EXPECT_EQ(std::string(key_macro_key_path().get()),
+            "Software\\Far\\Users\\tester\\KeyMacros\\Tolvane");
 }
 
 TEST_F(key_macro_table_test, a_user_name_longer_than_the_buffer_is_read_whole) {
   const std::string name(300, 'u');
   win.environment["FARUSER"] = name;
-  EXPECT_EQ(std::string(key_macro_key_path().get()), "Software\\Far\\Users\\" + name + "\\KeyMacros\\Tolvane");
+  EXPECT_EQ(std::string(key_macro_key_path().get()),
+            "Software\\Far\\Users\\" + name + "\\KeyMacros\\Tolvane");
 }
 
 TEST_F(key_macro_table_test, the_first_start_writes_five_defaults_in_the_current_language) {

@@ -153,8 +153,7 @@ TEST_F(lifecycle, a_failed_panel_query_never_reads_what_the_host_left_nor_change
     EXPECT_EQ(host.calls("Control GETANOTHERPANELINFO failed").size() +
                   host.calls("Control GETPANELINFO failed").size(),
               failing.size());
-    EXPECT_EQ(lines(),
-              (std::vector<std::string>{"1. Files < C:\\Left  ", "2. Files > C:\\Right "}))
+    EXPECT_EQ(lines(), (std::vector<std::string>{"1. Files < C:\\Left  ", "2. Files > C:\\Right "}))
         << failing.front();
     EXPECT_EQ(active_slot, &panel_slots.front());
   }

@@ -1,12 +1,15 @@
 #include "native/plugin_fixture.h"
 
 #include <cstring>
+#include <map>
+#include <set>
 
 #include "dialog/view_list_dialog.h"
 #include "keymacros/key_macro_table.h"
 #include "plugin/lifecycle.h"
 #include "slots/view_registry.h"
 #include "views/file_panel_view.h"
+#include "views/view_numbers.h"
 
 namespace {
 
@@ -17,12 +20,14 @@ fake_windows::machine& fresh_machine() {
 
 }  // namespace
 
-plugin_test::plugin_test() : win(fresh_machine()) {
+void connect(host_model::model& host, fake_windows::machine& win) {
   host.load_language_file(TOLVANE_LANG_DIR "/TolvaneEng.lng");
-  host.list_dir = [this](const std::string& dir) { return win.list_dir(dir); };
-  host.set_ctrl = [this](bool down) { win.ctrl_down = down; };
+  host.list_dir = [&win](const std::string& dir) { return win.list_dir(dir); };
+  host.set_ctrl = [&win](bool down) { win.ctrl_down = down; };
   win.add_dir("C:\\");
 }
+
+plugin_test::plugin_test() : win(fresh_machine()) { connect(host, win); }
 
 void plugin_test::TearDown() {
   if (started) far_tolvane::exit_far();
@@ -70,6 +75,45 @@ void plugin_test::start_with_views(int stored, int active) {
   two_panels(active);
   start();
   for (int i = 1; i <= stored; ++i) add_view("C:\\V" + std::to_string(i));
+}
+
+// The registry's invariants, and a list that shows them, after any key.
+void check_registry(const host_model::model& host) {
+  using namespace far_tolvane;
+  using far_host::LIF_DISABLE;
+  std::multiset<const view*> owned, ordered;
+  for (const auto& each : owned_views) owned.insert(each.get());
+  for (const auto* each : view_order) ordered.insert(each);
+  ASSERT_EQ(owned, ordered);
+  ASSERT_EQ(std::set<const view*>(owned.begin(), owned.end()).size(), owned.size());
+  ASSERT_GE(owned.size(), 2u);
+
+  std::map<const view*, std::multiset<const panel_slot*>> showing;
+  for (const auto& slot : panel_slots) {
+    ASSERT_NE(slot.shown(), nullptr);
+    ASSERT_EQ(owned.count(slot.shown()), 1u);
+    showing[slot.shown()].insert(&slot);
+  }
+  std::set<int> numbers;
+  for (const auto* each : view_order) {
+    EXPECT_EQ(std::multiset<const panel_slot*>(each->shown_in.begin(), each->shown_in.end()),
+              showing[each]);
+    EXPECT_GT(each->number, 0);
+    numbers.insert(each->number);
+  }
+  EXPECT_EQ(numbers.size(), view_order.size());
+  EXPECT_EQ(numbers, std::set<int>(view_numbers.begin(), view_numbers.end()));
+
+  const host_model::dialog* shown = host.list_dialog();
+  if (!shown || shown->closed) return;
+  for (const auto& text : shown->line_texts())
+    for (unsigned char c : text) ASSERT_TRUE(c >= 0x20 && c < 0x7F) << "a garbage byte: " << text;
+  const int line = shown->list_pos.SelectPos;
+  ASSERT_GE(line, 0);
+  ASSERT_LT(line, static_cast<int>(shown->list_lines.size()));
+  EXPECT_EQ(shown->list_lines[line].Flags & LIF_DISABLE, 0u);
+  EXPECT_EQ(std::distance(view_order.begin(), dialog_instance->list.cursor_node), line);
+  EXPECT_EQ(shown->redraw_off, 0);
 }
 
 int count_calls(const host_model::model& host, const std::string& prefix) {

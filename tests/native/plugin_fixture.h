@@ -34,6 +34,12 @@ class plugin_test : public ::testing::Test {
   bool started = false;
 };
 
+// A model and a stand-in machine made for each other, as every test starts with them.
+void connect(host_model::model& host, fake_windows::machine& win);
+// Every view in both lists once, slots and shown_in agreeing, numbers unique; an open list with
+// printable lines and its cursor on an enabled line.
+void check_registry(const host_model::model& host);
+
 // The display order as view numbers, top first.
 std::vector<int> order_numbers();
 // How many of the logged calls start with the prefix.

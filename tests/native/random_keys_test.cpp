@@ -1,13 +1,9 @@
 // Thousands of random keys through the list, with the view registry's invariants checked
 // after every one: a delete must leave no dangling reference behind (ASan watches).
-#include <algorithm>
-#include <map>
 #include <random>
-#include <set>
 
 #include "dialog/view_list_dialog.h"
 #include "native/plugin_fixture.h"
-#include "views/view_numbers.h"
 
 using namespace far_tolvane;
 using namespace far_host;
@@ -24,42 +20,6 @@ const key_code random_keys[] = {
     KEY_CTRL | KEY_SHIFT | KEY_F5, KEY_CTRL | 'F', KEY_CTRL | 'R', KEY_CTRL | 'Q', KEY_ENTER,
     KEY_CTRL | KEY_ENTER, KEY_ESC, KEY_F10, KEY_KILLFOCUS, KEY_INS};
 // clang-format on
-
-void check_registry(const host_model::model& host) {
-  std::multiset<const view*> owned, ordered;
-  for (const auto& each : owned_views) owned.insert(each.get());
-  for (const auto* each : view_order) ordered.insert(each);
-  ASSERT_EQ(owned, ordered);
-  ASSERT_EQ(std::set<const view*>(owned.begin(), owned.end()).size(), owned.size());
-  ASSERT_GE(owned.size(), 2u);
-
-  std::map<const view*, std::multiset<const panel_slot*>> showing;
-  for (const auto& slot : panel_slots) {
-    ASSERT_NE(slot.shown(), nullptr);
-    ASSERT_EQ(owned.count(slot.shown()), 1u);
-    showing[slot.shown()].insert(&slot);
-  }
-  std::set<int> numbers;
-  for (const auto* each : view_order) {
-    EXPECT_EQ(std::multiset<const panel_slot*>(each->shown_in.begin(), each->shown_in.end()),
-              showing[each]);
-    EXPECT_GT(each->number, 0);
-    numbers.insert(each->number);
-  }
-  EXPECT_EQ(numbers.size(), view_order.size());
-  EXPECT_EQ(numbers, std::set<int>(view_numbers.begin(), view_numbers.end()));
-
-  const host_model::dialog* shown = host.list_dialog();
-  if (!shown || shown->closed) return;
-  for (const auto& text : shown->line_texts())
-    for (unsigned char c : text) ASSERT_TRUE(c >= 0x20 && c < 0x7F) << "a garbage byte: " << text;
-  const int line = shown->list_pos.SelectPos;
-  ASSERT_GE(line, 0);
-  ASSERT_LT(line, static_cast<int>(shown->list_lines.size()));
-  EXPECT_EQ(shown->list_lines[line].Flags & LIF_DISABLE, 0u);
-  EXPECT_EQ(std::distance(view_order.begin(), dialog_instance->list.cursor_node), line);
-  EXPECT_EQ(shown->redraw_off, 0);
-}
 
 }  // namespace
 

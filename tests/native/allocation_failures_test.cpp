@@ -1,0 +1,95 @@
+// One scripted session run again and again, each time with one more of the plugin's allocations
+// refused, from the first to the last: start-up, openings with walks, new views, clones, a
+// macro, reorders, renumbering, refreshes, deletes, a refusal notice, and exit. Each run must
+// end without a crash (the sanitizers stop at the first bad access), leave the registry
+// consistent after every opening, and leak nothing.
+#include <cstdio>
+#include <set>
+#include <string>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+#include "keymacros/key_macro_table.h"
+#include "native/failing_allocations.h"
+#include "native/plugin_fixture.h"
+#include "plugin/lifecycle.h"
+#include "plugin/node_pool.h"
+#include "slots/view_registry.h"
+
+using namespace far_tolvane;
+using namespace far_host;
+
+namespace {
+
+const std::string macro_area = "Software\\Far\\KeyMacros\\Tolvane";
+const std::set<std::string> known_dirs = {"C:\\", "C:\\Left", "C:\\Right", "C:\\V1"};
+
+// Returns the number of allocations the plugin made.
+long long run_session(long long refused) {
+  fake_windows::reset();
+  fake_windows::machine& win = fake_windows::state();
+  host_model::model host;
+  connect(host, win);
+  for (const char* name : {"a", "b", "c"}) win.add_file(std::string("C:\\Left\\") + name);
+  win.add_dir("C:\\Left");
+  win.add_dir("C:\\Right");
+  win.add_dir("C:\\V1");
+  win.add_file("C:\\Right\\x");
+  host.change_dir(host.panels[0], "C:\\Left");
+  host.change_dir(host.panels[1], "C:\\Right");
+  host.panels[0].select("b");
+  host.panels[1].select("x");
+  // A macro that clones, closes the list and leaves a key to post.
+  win.set_string(macro_area + "\\Ins", "Sequence", "CtrlF3 Enter Down");
+
+  failing_allocations::made = 0;
+  failing_allocations::refused_number = refused;
+  const PluginStartupInfo info = host.startup_info();
+  set_startup_info(&info);
+  auto opening = [&](std::initializer_list<key_code> keys) {
+    // Without spare nodes left from before, an insertion that did not reserve its node takes a
+    // fresh one, which a run then refuses.
+    while (node_spares.count > 0) ::operator delete(node_spares.blocks[--node_spares.count]);
+    host.feed.clear();
+    for (const key_code key : keys) {
+      host.key(key);
+      host.then([&host] { check_registry(host); });
+    }
+    open_plugin(0, 0);
+    check_registry(host);
+  };
+  opening({KEY_DOWN, KEY_CTRL | KEY_F3, KEY_CTRL | KEY_SHIFT | KEY_F4, KEY_UP, KEY_CTRL | KEY_DOWN,
+           KEY_CTRL | KEY_HOME, KEY_CTRL | KEY_SHIFT | KEY_F5, KEY_CTRL | 'R', KEY_DEL,
+           KEY_CTRL | 'Q', KEY_CTRL | 'Q', KEY_CTRL | 'F', KEY_END, KEY_ENTER});
+  host.active = 1;
+  host.change_dir(host.panels[1], "C:\\V1");
+  opening({KEY_DOWN, KEY_INS});
+  opening({KEY_CTRL | KEY_F3, KEY_PGDN, KEY_CTRL | KEY_F4, KEY_ESC});
+  host.panels[1].plugin = 1;
+  opening({KEY_DOWN, KEY_ESC, KEY_ESC});
+
+  EXPECT_FALSE(panel_slots.empty());
+  for (const view* each : view_order) EXPECT_EQ(known_dirs.count(each->path()), 1u) << refused;
+  const long long made = failing_allocations::made;
+  failing_allocations::refused_number = 0;
+  exit_far();
+  key_macro_table.clear();
+  return made;
+}
+
+}  // namespace
+
+TEST(allocation_failures, any_one_failing_allocation_leaves_a_consistent_plugin_and_no_leak) {
+  const long long total = run_session(0);
+  ASSERT_GT(total, 50);
+  for (long long refused = 1; refused <= total && !testing::Test::HasFailure(); ++refused) {
+    run_session(refused);
+#if defined(__SANITIZE_ADDRESS__)
+    ASSERT_EQ(__lsan_do_recoverable_leak_check(), 0) << "allocation " << refused << " refused";
+#endif
+  }
+  RecordProperty("allocations", std::to_string(total));
+  std::printf("allocation points walked: %lld\n", total);
+}
