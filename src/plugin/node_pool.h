@@ -12,7 +12,7 @@
 namespace far_tolvane {
 
 // Large enough for the node of any container below on either build.
-constexpr std::size_t node_block_size = 16 * sizeof(void*);
+constexpr std::size_t node_block_size = 8 * sizeof(void*);
 // A freed block is kept as a spare up to this many, so a remove followed by an insert never
 // needs fresh memory.
 constexpr int max_spare_nodes = 16;
