@@ -29,7 +29,7 @@ void renumber_views(const node_list<view*>& order) {
     node.value() = number;
     renumbered.insert(std::move(node));
   }
-  view_numbers.swap(renumbered);
+  view_numbers.merge(renumbered);
 }
 
 }  // namespace far_tolvane
