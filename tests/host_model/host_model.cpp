@@ -143,11 +143,16 @@ bool model::load_language_file(const std::string& path) {
 }
 
 bool model::change_dir(panel& target, const std::string& dir) {
-  auto listing = list_dir ? list_dir(dir) : std::nullopt;
-  if (!listing) return false;
+  const auto made_up = made_up_dirs.find(dir);
+  if (made_up != made_up_dirs.end()) {
+    target.items = made_up->second;
+  } else {
+    auto listing = list_dir ? list_dir(dir) : std::nullopt;
+    if (!listing) return false;
+    target.items.clear();
+    for (const auto& name : *listing) target.items.push_back(make_item(name));
+  }
   target.dir = dir;
-  target.items.clear();
-  for (const auto& name : *listing) target.items.push_back(make_item(name));
   target.current = 0;
   target.top = 0;
   return true;

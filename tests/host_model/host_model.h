@@ -110,6 +110,9 @@ class model {
 
   // The rig's view of directories and of the Ctrl key.
   std::function<std::optional<std::vector<std::string>>(const std::string&)> list_dir;
+  // Directories whose items a scenario makes up, texts and all, instead of list_dir's plain
+  // names. A panel moved there gets a copy, in the room its items already have.
+  std::map<std::string, std::vector<far_host::PluginPanelItem>> made_up_dirs;
   std::function<void(bool)> set_ctrl;
 
   dialog* last_dialog() const { return dialogs.empty() ? nullptr : dialogs.back().get(); }
