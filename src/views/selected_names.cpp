@@ -29,32 +29,42 @@ std::uint32_t hash(std::string_view name) {
   return value;
 }
 
+// Into a new block of `size` bytes, none when 0, keeping the first `used`.
+bool move_to_block(std::unique_ptr<char[]>& block, std::size_t used, std::size_t size) {
+  std::unique_ptr<char[]> moved(size ? new (std::nothrow) char[size] : nullptr);
+  if (size && !moved) return false;
+  if (used) std::memcpy(moved.get(), block.get(), used);
+  block = std::move(moved);
+  return true;
+}
+
 bool same_name(const char* saved, std::string_view name) {
   return std::strncmp(saved, name.data(), name.size()) == 0 && saved[name.size()] == '\0';
 }
 
 }  // namespace
 
+// One pass over the items, the costly part on a large panel: the names go into a block
+// that doubles as needed, and is then cut to their size.
 bool selected_names::take_from(const PluginPanelItem* items, int count) {
   if (!items) count = 0;
+  std::unique_ptr<char[]> block;
+  std::size_t capacity = 0;
   std::size_t bytes = 0;
   int names = 0;
   for (int i = 0; i < count; ++i) {
     if (!(items[i].Flags & far_host::PPIF_SELECTED)) continue;
-    bytes += item_name(items[i]).size() + 1;
+    const std::string_view name = item_name(items[i]);
+    if (bytes + name.size() + 1 > capacity) {
+      capacity = std::max(2 * capacity, std::size_t{4096});
+      if (capacity >= found_bit || !move_to_block(block, bytes, capacity)) return false;
+    }
+    std::memcpy(block.get() + bytes, name.data(), name.size());
+    bytes += name.size();
+    block[bytes++] = '\0';
     ++names;
   }
-  if (bytes >= found_bit) return false;
-  std::unique_ptr<char[]> block(bytes ? new (std::nothrow) char[bytes] : nullptr);
-  if (bytes && !block) return false;
-  char* next = block.get();
-  for (int i = 0; i < count && next; ++i) {
-    if (!(items[i].Flags & far_host::PPIF_SELECTED)) continue;
-    const std::string_view name = item_name(items[i]);
-    std::memcpy(next, name.data(), name.size());
-    next += name.size();
-    *next++ = '\0';
-  }
+  if (bytes < capacity && !move_to_block(block, bytes, bytes)) return false;
   block_ = std::move(block);
   bytes_ = bytes;
   count_ = names;
@@ -62,9 +72,9 @@ bool selected_names::take_from(const PluginPanelItem* items, int count) {
 }
 
 bool selected_names::copy_from(const selected_names& source) {
-  std::unique_ptr<char[]> block(source.bytes_ ? new (std::nothrow) char[source.bytes_] : nullptr);
-  if (source.bytes_ && !block) return false;
-  if (block) std::memcpy(block.get(), source.block_.get(), source.bytes_);
+  std::unique_ptr<char[]> block;
+  if (!move_to_block(block, 0, source.bytes_)) return false;
+  if (source.bytes_) std::memcpy(block.get(), source.block_.get(), source.bytes_);
   block_ = std::move(block);
   bytes_ = source.bytes_;
   count_ = source.count_;
