@@ -16,11 +16,6 @@ using far_host::LONG_PARAM;
 
 namespace {
 
-void copy_text(char (&data)[512], const char* text) {
-  std::strncpy(data, text, sizeof data - 1);
-  data[sizeof data - 1] = '\0';
-}
-
 FarDialogItem text_item(int type, int x1, int y1, const char* text) {
   FarDialogItem item{};
   item.Type = type;

@@ -20,11 +20,6 @@ namespace {
 
 const char help_topic[] = "Panel_list";
 
-void copy_text(char (&data)[512], const char* text) {
-  std::strncpy(data, text, sizeof data - 1);
-  data[sizeof data - 1] = '\0';
-}
-
 FarDialogItem frame(int type, int x1, int y1, int x2, int y2, bool hidden) {
   FarDialogItem item{};
   item.Type = type;
