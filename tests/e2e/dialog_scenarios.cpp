@@ -14,7 +14,7 @@ void three_views(sim::context& ctx, sim::plugin& dll) {
   ctx.make_dir("Third", {"t.txt"});
   ctx.panels("Left", "Right");
   ctx.host->panels[0].select("b.txt");
-  ctx.host->panels[0].current = 2;
+  ctx.host->panels[0].files.current = 2;
   dll.set_startup_info(ctx.host->startup_info());
   ctx.host->keys({KEY_CTRL | KEY_SHIFT | KEY_F4, KEY_ENTER});
   dll.open();
@@ -32,7 +32,7 @@ SCENARIO(down_then_enter_switches_the_panel_to_the_chosen_view) {
   const auto& panel = ctx.host->active_panel();
   CHECK(panel.dir == ctx.dir("Left"));
   CHECK(panel.selected_names() == std::vector<std::string>{"b.txt"});
-  CHECK(panel.current == 2);
+  CHECK(panel.files.current == 2);
   ctx.host->key(KEY_ESC);
   dll.open();
   const auto lines = ctx.host->list_dialog()->line_texts();
@@ -63,7 +63,7 @@ SCENARIO(a_quick_switch_commits_when_ctrl_is_released) {
   ctx.host->idle();
   ctx.host->then([&] {
     CHECK(!ctx.host->list_dialog()->closed);
-    CHECK(ctx.host->list_dialog()->size.Y == 5);
+    CHECK(ctx.host->list_dialog()->height == 5);
     CHECK(ctx.host->active_panel().dir == ctx.dir("Left"));
   });
   ctx.host->ctrl(false);

@@ -1,4 +1,5 @@
 #include "e2e/sim.h"
+#include "host_core/real_folders.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -39,37 +40,6 @@ std::vector<scenario>& registry() {
   return all;
 }
 
-plugin::plugin(const std::string& dll_path) : module_(LoadLibraryA(dll_path.c_str())) {}
-
-plugin::~plugin() {
-  if (module_) FreeLibrary(module_);
-}
-
-FARPROC plugin::export_named(const char* name) const { return GetProcAddress(module_, name); }
-
-namespace {
-
-template <typename Function>
-Function entry(FARPROC address) {
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
-}
-
-}  // namespace
-
-int plugin::min_far_version() { return entry<int(WINAPI*)()>(export_named("GetMinFarVersion"))(); }
-
-void plugin::set_startup_info(const far_host::PluginStartupInfo& info) {
-  entry<void(WINAPI*)(const far_host::PluginStartupInfo*)>(export_named("SetStartupInfo"))(&info);
-}
-
-void plugin::get_plugin_info(far_host::PluginInfo& info) {
-  entry<void(WINAPI*)(far_host::PluginInfo*)>(export_named("GetPluginInfo"))(&info);
-}
-
-HANDLE plugin::open() { return entry<HANDLE(WINAPI*)(int, int)>(export_named("OpenPlugin"))(0, 0); }
-
-void plugin::exit_far() { entry<void(WINAPI*)()>(export_named("ExitFAR"))(); }
-
 void context::check(bool ok, const char* what, const char* file, int line) {
   if (ok) return;
   ++failures;
@@ -96,31 +66,7 @@ void delete_registry_tree(const std::string& path) {
   RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
 }
 
-void set_ctrl_key(bool down) {
-  BYTE keys[256];
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = keys[VK_LCONTROL] = down ? 0x80 : 0;
-  SetKeyboardState(keys);
-}
-
 namespace {
-
-std::optional<std::vector<std::string>> list_real_dir(const std::string& dir) {
-  const DWORD attributes = GetFileAttributesA(dir.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-    return std::nullopt;
-  std::vector<std::string> names;
-  const std::string pattern = dir.back() == '\\' ? dir + "*" : dir + "\\*";
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (std::strcmp(found.cFileName, ".") && std::strcmp(found.cFileName, ".."))
-      names.emplace_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  return names;
-}
 
 void remove_tree(const std::string& dir) {
   WIN32_FIND_DATAA found;
@@ -163,12 +109,14 @@ int main(int argc, char** argv) {
     CreateDirectoryA(root.c_str(), nullptr);
     sim::delete_registry_tree(sim::key_macro_area);
     SetEnvironmentVariableA("FARUSER", nullptr);
-    sim::set_ctrl_key(false);
+    host_core::set_ctrl_key(false);
 
     host_model::model host;
     host.load_language_file(sim::folder_of(argv[1]) + "\\TolvaneEng.lng");
-    host.list_dir = sim::list_real_dir;
-    host.set_ctrl = sim::set_ctrl_key;
+    host.read_dir = [](const std::string& dir, std::vector<far_host::PluginPanelItem>& items) {
+      return host_core::read_real_folder(dir, false, items);
+    };
+    host.set_ctrl = host_core::set_ctrl_key;
     sim::context ctx{argv[1], root, &host, 0};
     std::printf("%s\n", each.name);
     each.run(ctx);

@@ -34,14 +34,14 @@ SCENARIO(create_clone_reorder_renumber_and_delete_views) {
   ctx.host->then([&] {
     CHECK(number_columns(*ctx.host->list_dialog()) ==
           (std::vector<std::string>{"4.", "3.", "2.", "1."}));
-    CHECK(ctx.host->list_dialog()->list_pos.SelectPos == 3);
+    CHECK(ctx.host->list_dialog()->list().pos.SelectPos == 3);
   });
   ctx.host->keys({KEY_DEL});
   ctx.host->then([&] {
     const auto& shown = *ctx.host->list_dialog();
     CHECK(shown.line_texts().size() == 3);
-    CHECK(shown.list_pos.SelectPos == 1);  // past the other panel's view
-    CHECK(shown.size.Y == 3 + 4);
+    CHECK(shown.list().pos.SelectPos == 1);  // past the other panel's view
+    CHECK(shown.height == 3 + 4);
   });
   ctx.host->key(KEY_ENTER);
   dll.open();

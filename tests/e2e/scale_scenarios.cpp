@@ -54,8 +54,8 @@ void big_folder(sim::context& ctx, const std::string& name, int count, const cha
 
 // Selects every n-th item of the panel and gives their names.
 std::vector<std::string> select_every(host_model::panel& shown, int n) {
-  for (std::size_t i = 0; i < shown.items.size(); i += static_cast<std::size_t>(n))
-    shown.items[i].Flags |= PPIF_SELECTED;
+  for (std::size_t i = 0; i < shown.files.items.size(); i += static_cast<std::size_t>(n))
+    shown.files.items[i].Flags |= PPIF_SELECTED;
   return shown.selected_names();
 }
 
@@ -73,21 +73,22 @@ SCENARIO(two_hundred_clones_of_a_view_of_100000_files_and_their_deletion) {
   ctx.panels("Big", "Small");
   host_model::panel& left = ctx.host->panels[0];
   const auto selected = select_every(left, 100);
-  left.current = 5000;
-  left.top = 4990;
+  left.files.current = 5000;
+  left.files.top = 4990;
   sim::plugin dll(ctx.dll_path);
   dll.set_startup_info(ctx.host->startup_info());
   // Every apply moves the panel anew, which clears its selection: what is selected after it is
   // what the view restored.
   auto panel_shows_big = [&] {
-    return left.dir == ctx.dir("Big") && left.selected_names() == selected && left.current == 5000;
+    return left.dir == ctx.dir("Big") && left.selected_names() == selected &&
+           left.files.current == 5000;
   };
   for (int i = 0; i < 200; ++i) ctx.host->key(KEY_CTRL | KEY_F3);
   ctx.host->then([&] {
     const auto& shown = *ctx.host->list_dialog();
     const auto lines = shown.line_texts();
     CHECK(lines.size() == 202 && lines_naming(lines, ctx.dir("Big")) == 201);
-    CHECK(shown.lines_printable());
+    CHECK(host_model::lines_printable(shown));
     CHECK(panel_shows_big());
   });
   for (int i = 0; i < 200; ++i) ctx.host->key(KEY_DEL);
@@ -173,9 +174,9 @@ std::size_t crt_heap_in_use() {
 }
 
 int cursor_number(const host_model::dialog& shown) {
-  const int pos = shown.list_pos.SelectPos;
-  if (pos < 0 || pos >= static_cast<int>(shown.list_lines.size())) return 0;
-  return std::atoi(shown.list_lines[static_cast<std::size_t>(pos)].Text);
+  const int pos = shown.list().pos.SelectPos;
+  if (pos < 0 || pos >= static_cast<int>(shown.list().lines.size())) return 0;
+  return std::atoi(shown.list().lines[static_cast<std::size_t>(pos)].Text);
 }
 
 // A line without its padding and panel marker: number, mark, kind and directory.
@@ -203,7 +204,7 @@ SCENARIO(openings_that_run_out_of_memory_keep_every_view) {
   // need fresh address space.
   PanelInfo first_answer;
   ctx.host->control(invalid_handle, FCTL_GETPANELINFO, &first_answer);
-  ctx.host->panels[1].items.reserve(ctx.host->panels[0].items.size());
+  ctx.host->panels[1].files.items.reserve(ctx.host->panels[0].files.items.size());
   ctx.host->log.reserve(200000);
   const std::size_t heap_before = crt_heap_in_use();
   {
@@ -217,7 +218,7 @@ SCENARIO(openings_that_run_out_of_memory_keep_every_view) {
     CHECK(ctx.host->dialogs.empty());
     ctx.host->key(KEY_ESC);
     dll.open();
-    CHECK(ctx.host->dialogs.size() == 1 && ctx.host->list_dialog()->list_lines.size() == 2);
+    CHECK(ctx.host->dialogs.size() == 1 && ctx.host->list_dialog()->list().lines.size() == 2);
     dll.exit_far();
   }
   {
@@ -244,7 +245,7 @@ SCENARIO(openings_that_run_out_of_memory_keep_every_view) {
     // The panel shows the view under the cursor after every command, done or refused.
     auto panel_shows_cursor_view = [&] {
       const auto& shown = *ctx.host->list_dialog();
-      const std::string line = shown.list_lines[shown.list_pos.SelectPos].Text;
+      const std::string line = shown.list().lines[shown.list().pos.SelectPos].Text;
       return line.find(ctx.host->active_panel().dir + " ") != std::string::npos;
     };
     std::mt19937 random(17);
@@ -276,7 +277,7 @@ SCENARIO(openings_that_run_out_of_memory_keep_every_view) {
         }
         ctx.host->then([&] { CHECK(panel_shows_cursor_view()); });
       }
-      ctx.host->then([&] { CHECK(ctx.host->list_dialog()->lines_printable()); });
+      ctx.host->then([&] { CHECK(host_model::lines_printable(*ctx.host->list_dialog())); });
       if (release_in_list) ctx.host->then([&] { memory_squeeze.end(); });
       ctx.host->key(KEY_ESC);
       dll.open();
@@ -288,7 +289,7 @@ SCENARIO(openings_that_run_out_of_memory_keep_every_view) {
     ctx.host->active = 0;
     ctx.host->then([&] {
       const auto& shown = *ctx.host->list_dialog();
-      CHECK(shown.lines_printable());
+      CHECK(host_model::lines_printable(shown));
       std::set<std::string> now;
       std::set<int> numbers;
       for (const auto& line : shown.line_texts()) {
@@ -296,9 +297,9 @@ SCENARIO(openings_that_run_out_of_memory_keep_every_view) {
         numbers.insert(std::atoi(line.c_str()));
       }
       CHECK(std::includes(now.begin(), now.end(), before.begin(), before.end()));
-      CHECK(numbers.size() == shown.list_lines.size());
+      CHECK(numbers.size() == shown.list().lines.size());
       ctx.host->key(KEY_HOME);
-      for (std::size_t i = 0; i + 1 < shown.list_lines.size(); ++i) {
+      for (std::size_t i = 0; i + 1 < shown.list().lines.size(); ++i) {
         if (i > 0) ctx.host->key(KEY_DOWN);
         ctx.host->then([&] {
           const auto& panel = ctx.host->active_panel();

@@ -8,26 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "host_core/plugin_module.h"
 #include "host_model/host_model.h"
 
 namespace sim {
 
 // One loaded copy of the plugin, freed at the end of the scenario so the next starts clean.
-class plugin {
+class plugin : public host_core::plugin_module {
  public:
-  explicit plugin(const std::string& dll_path);
-  ~plugin();
-  bool loaded() const { return module_ != nullptr; }
-  FARPROC export_named(const char* name) const;
-
-  int min_far_version();
-  void set_startup_info(const far_host::PluginStartupInfo& info);
-  void get_plugin_info(far_host::PluginInfo& info);
-  HANDLE open();
-  void exit_far();
-
- private:
-  HMODULE module_;
+  explicit plugin(const std::string& dll_path) { load(dll_path); }
+  FARPROC export_named(const char* name) const { return entry(name); }
+  far_host::HANDLE open() { return plugin_module::open(0, 0); }
 };
 
 struct context {
@@ -64,6 +55,5 @@ struct registrar {
 // The key-macro area the plugin uses for the default user.
 extern const char key_macro_area[];
 void delete_registry_tree(const std::string& path);
-void set_ctrl_key(bool down);
 
 }  // namespace sim

@@ -28,8 +28,8 @@ SCENARIO(start_up_captures_both_panels_and_exit_frees_them) {
     if (lines.size() != 2) return;
     CHECK(line_names(lines[0], "2. Files < ", ctx.dir("Left")));
     CHECK(line_names(lines[1], "1. Files > ", ctx.dir("Right")));
-    CHECK(shown->list_lines[1].Flags == far_host::LIF_DISABLE);
-    CHECK(shown->list_lines[0].Flags == 0);
+    CHECK(shown->list().lines[1].Flags == far_host::LIF_DISABLE);
+    CHECK(shown->list().lines[0].Flags == 0);
     dll.exit_far();
   }
 }
@@ -51,7 +51,7 @@ SCENARIO(failing_panel_queries_leave_no_garbage_and_the_next_opening_is_as_usual
   for (int opening = 0; opening < 20; ++opening) {
     ctx.host->keys({KEY_CTRL | KEY_F3, KEY_DOWN, KEY_DOWN, KEY_UP, KEY_END, KEY_ESC});
     dll.open();
-    CHECK(ctx.host->list_dialog()->lines_printable());
+    CHECK(host_model::lines_printable(*ctx.host->list_dialog()));
   }
   ctx.host->fail_panel_query = nullptr;
   ctx.panels("Left", "Right");  // wherever the walks left them

@@ -1,6 +1,6 @@
-// A model of the host as the plugin sees it through its API table: two panels, modal dialogs
-// with a list box, a key feed, texts from the plugin's language file, key names and path
-// shortening. Both test rigs use it: the native unit tests and the host simulator under Wine.
+// The test rigs' host: the host core with a scripted key feed, a log of the plugin's calls,
+// panel queries that can be made to fail, and folders from the rig (a test's list, or made-up
+// items). Both rigs use it: the native unit tests and the host simulator under Wine.
 #pragma once
 
 #include <deque>
@@ -13,29 +13,14 @@
 
 #include "host/far_api.h"
 #include "host/key_codes.h"
-#include "host_model/host_functions.h"
+#include "host_core/host.h"
 
 namespace host_model {
 
 using far_host::DWORD;
-
-struct panel {
-  std::string dir;
-  std::vector<far_host::PluginPanelItem> items;
-  int view_mode = 2;
-  int sort_mode = 1;
-  bool reversed = false;
-  int current = 0;
-  int top = 0;
-  far_host::RECT rect{};
-  int type = far_host::PTYPE_FILEPANEL;
-  int plugin = 0;
-
-  void select(const std::string& name);
-  std::vector<std::string> selected_names() const;
-};
-
-far_host::PluginPanelItem make_item(const std::string& name, DWORD attributes = 0);
+using host_core::dialog;
+using host_core::make_item;
+using host_core::panel;
 
 // One event of the key feed; dialogs take them in order while they run.
 struct event {
@@ -44,41 +29,17 @@ struct event {
   std::function<void()> run;
 };
 
-struct dialog {
-  int x2 = 0, y2 = 0;
-  std::string help_topic;
-  DWORD flags = 0;
-  std::vector<far_host::FarDialogItem> items;
-  far_host::FARWINDOWPROC proc = nullptr;
-  std::vector<far_host::FarListItem> list_lines;
-  far_host::FarListPos list_pos{};
-  far_host::COORD size{};
-  int redraw_off = 0;
-  bool closed = false;
-  int exit_code = -1;
+// Whether every list line is plain printable text, as no garbage from a panel record is.
+bool lines_printable(const dialog& shown);
 
-  std::vector<std::string> line_texts() const;
-  // Whether every list line is plain printable text, as no garbage from a panel record is.
-  bool lines_printable() const;
-};
-
-class model {
+class model : public host_core::host {
  public:
   model();
-  ~model();
-  model(const model&) = delete;
-  model& operator=(const model&) = delete;
 
   // The host's table as the plugin receives it; the model answers every call through it.
   far_host::PluginStartupInfo startup_info(int struct_size = far_host::MIN_STARTUP_INFO_SIZE);
-
   // Texts in id order, read from a language file.
   bool load_language_file(const std::string& path);
-
-  panel& active_panel() { return panels[active]; }
-  panel& passive_panel() { return panels[1 - active]; }
-  // Moves the panel to a directory the way the host would, reading it through list_dir.
-  bool change_dir(panel& target, const std::string& dir);
 
   void key(far_host::key_code code) { feed.push_back({event::key, code, {}}); }
   void keys(std::initializer_list<far_host::key_code> codes) {
@@ -91,13 +52,12 @@ class model {
   // Calls whose kind starts with the prefix, e.g. "Control" or "DM_LISTSETCURPOS".
   std::vector<std::string> calls(const std::string& prefix) const;
 
-  panel panels[2];
-  int active = 0;
-  std::vector<std::string> texts;
+  dialog* last_dialog() const { return dialogs.empty() ? nullptr : dialogs.back().get(); }
+  dialog* list_dialog() const;
+
   std::deque<event> feed;
   std::vector<std::string> log;
   std::vector<std::unique_ptr<dialog>> dialogs;  // every dialog run, in order of opening
-  std::vector<dialog*> open_dialogs;             // the running ones, innermost last
   std::vector<std::vector<DWORD>> posted_keys;
   std::vector<DWORD> posted_flags;
   std::vector<std::vector<std::string>> messages_shown;
@@ -108,37 +68,33 @@ class model {
   // in the record, as a busy host may: 0xCD bytes and a claim of 3 items behind a bad pointer.
   std::function<bool(int number)> fail_panel_query;
 
-  // The rig's view of directories and of the Ctrl key.
+  // The rig's view of folders and of the Ctrl key.
   std::function<std::optional<std::vector<std::string>>(const std::string&)> list_dir;
-  // Directories whose items a scenario makes up, texts and all, instead of list_dir's plain
-  // names. A panel moved there gets a copy, in the room its items already have.
+  // Or whole items, as a real folder gives them; taken before list_dir when set.
+  std::function<bool(const std::string&, std::vector<far_host::PluginPanelItem>&)> read_dir;
+  // Folders whose items a scenario makes up, texts and all, instead of list_dir's plain names.
   std::map<std::string, std::vector<far_host::PluginPanelItem>> made_up_dirs;
   std::function<void(bool)> set_ctrl;
 
-  dialog* last_dialog() const { return dialogs.empty() ? nullptr : dialogs.back().get(); }
-  dialog* list_dialog() const;
-
-  // Calls from the plugin, routed here by the table's entries.
-  const char* get_msg(int id);
-  int message(DWORD flags, const char* help, const char* const* items, int count, int buttons);
-  int control(far_host::HANDLE panels_handle, int command, void* param);
-  int adv_control(int command, void* param);
+  int message(DWORD flags, const char* help, const char* const* items, int count,
+              int buttons) override;
+  int control(far_host::HANDLE panels_handle, int command, void* param) override;
+  int adv_control(int command, void* param) override;
   int dialog_ex(int x1, int y1, int x2, int y2, const char* help, far_host::FarDialogItem* items,
-                int count, DWORD flags, far_host::FARWINDOWPROC proc, far_host::LONG_PARAM param);
+                int count, DWORD flags, far_host::FARWINDOWPROC proc,
+                far_host::LONG_PARAM param) override;
   far_host::LONG_PARAM send_dlg_message(far_host::HANDLE handle, int msg, int param1,
-                                        far_host::LONG_PARAM param2);
-  far_host::LONG_PARAM def_dlg_proc(far_host::HANDLE handle, int msg, int param1,
-                                    far_host::LONG_PARAM param2);
+                                        far_host::LONG_PARAM param2) override;
 
-  far_host::FarStandardFunctions standard_functions{};
+  host_core::event next_event() override;
+  void redraw() override {}
+  far_host::COORD screen_size() const override { return {120, 40}; }
+  void show_help(const std::string& topic) override { log.push_back("help " + topic); }
 
- private:
-  void fill_panel_info(const panel& source, bool focused, far_host::PanelInfo& info);
-  static void fill_garbage(far_host::PanelInfo& info);
-  bool close_dialog(dialog& target, int code);
-  void default_key(dialog& target, far_host::key_code code);
-
-  std::vector<far_host::PluginPanelItem> reported_items_;
+ protected:
+  bool read_folder(const std::string& dir, std::vector<host_core::panel_item>& items) override;
+  dialog& open_dialog(const host_core::dialog_spec& spec) override;
+  void close_dialog(dialog&) override {}
 };
 
 }  // namespace host_model

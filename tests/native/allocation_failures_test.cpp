@@ -24,7 +24,8 @@ using namespace far_host;
 namespace {
 
 const std::string macro_area = "Software\\Far\\KeyMacros\\Tolvane";
-const std::set<std::string> known_dirs = {"C:\\", "C:\\Left", "C:\\Right", "C:\\V1"};
+// A view of the stand-in plugin panel has no folder.
+const std::set<std::string> known_dirs = {"", "C:\\", "C:\\Left", "C:\\Right", "C:\\V1"};
 
 // Returns the number of allocations the plugin made.
 long long run_session(long long refused) {
@@ -67,7 +68,7 @@ long long run_session(long long refused) {
   host.change_dir(host.panels[1], "C:\\V1");
   opening({KEY_DOWN, KEY_INS});
   opening({KEY_CTRL | KEY_F3, KEY_PGDN, KEY_CTRL | KEY_F4, KEY_ESC});
-  host.panels[1].plugin = 1;
+  host.panels[1].open_plugin_panel();
   opening({KEY_DOWN, KEY_ESC, KEY_ESC});
 
   EXPECT_FALSE(panel_slots.empty());

@@ -71,7 +71,7 @@ TEST_F(dialog_keys, ctrl_f_toggles_the_frame_and_keeps_the_cursor_line) {
   host.then([&] {
     EXPECT_EQ(list().items[0].Flags, DIF_HIDDEN);
     EXPECT_EQ(list().items[1].Flags, 0u);
-    EXPECT_EQ(list().list_pos.SelectPos, 2);
+    EXPECT_EQ(list().list().pos.SelectPos, 2);
     EXPECT_EQ(list().redraw_off, 0);
   });
   host.keys({KEY_CTRL | 'F'});

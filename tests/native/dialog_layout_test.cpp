@@ -24,9 +24,9 @@ TEST_F(dialog_layout, lines_show_number_mark_kind_marker_and_location) {
   open_and_close();
   EXPECT_EQ(lines(), (std::vector<std::string>{"2. Files < C:\\Left  ", "1. Files > C:\\Right ",
                                                "3- Files   C:\\V1    "}));
-  EXPECT_EQ(list().list_lines[0].Flags, 0u);
-  EXPECT_EQ(list().list_lines[1].Flags, far_host::LIF_DISABLE);
-  EXPECT_EQ(list().list_lines[2].Flags, 0u);
+  EXPECT_EQ(list().list().lines[0].Flags, 0u);
+  EXPECT_EQ(list().list().lines[1].Flags, far_host::LIF_DISABLE);
+  EXPECT_EQ(list().list().lines[2].Flags, 0u);
   EXPECT_EQ(list().help_topic, "Panel_list");
   EXPECT_EQ(list().flags, 0u);
 }
@@ -48,7 +48,7 @@ TEST_F(dialog_layout, the_right_panel_focused_marks_its_own_view_right) {
   start();
   open_and_close();
   EXPECT_EQ(lines(), (std::vector<std::string>{"2. Files > C:\\Right ", "1. Files < C:\\Left  "}));
-  EXPECT_EQ(list().list_lines[1].Flags, far_host::LIF_DISABLE);
+  EXPECT_EQ(list().list().lines[1].Flags, far_host::LIF_DISABLE);
 }
 
 TEST_F(dialog_layout, items_frame_the_list_inside_margins_in_both_modes) {
@@ -56,8 +56,8 @@ TEST_F(dialog_layout, items_frame_the_list_inside_margins_in_both_modes) {
   start();
   host.then([&] {
     const auto& items = list().items;
-    EXPECT_EQ(list().size.X, 30);
-    EXPECT_EQ(list().size.Y, 6);
+    EXPECT_EQ(list().width, 30);
+    EXPECT_EQ(list().height, 6);
     EXPECT_EQ(items[0].Type, far_host::DI_DOUBLEBOX);
     EXPECT_EQ(items[0].Flags, 0u);
     EXPECT_EQ(items[1].Type, far_host::DI_SINGLEBOX);
@@ -76,8 +76,8 @@ TEST_F(dialog_layout, items_frame_the_list_inside_margins_in_both_modes) {
   host.key(far_host::KEY_CTRL | 'Q');
   host.then([&] {
     const auto& items = list().items;
-    EXPECT_EQ(list().size.X, 26);
-    EXPECT_EQ(list().size.Y, 4);
+    EXPECT_EQ(list().width, 26);
+    EXPECT_EQ(list().height, 4);
     EXPECT_EQ((std::vector<int>{items[0].X1, items[0].Y1, items[0].X2, items[0].Y2}),
               (std::vector<int>{0, 0, 25, 3}));
     EXPECT_EQ((std::vector<int>{items[2].X1, items[2].Y1, items[2].X2, items[2].Y2}),
@@ -93,9 +93,9 @@ TEST_F(dialog_layout, a_long_title_sets_the_width_in_both_modes) {
   two_panels();
   start();
   host.texts[5] = std::string(40, 'T');
-  host.then([&] { EXPECT_EQ(list().size.X, 50); });
+  host.then([&] { EXPECT_EQ(list().width, 50); });
   host.key(far_host::KEY_CTRL | 'Q');
-  host.then([&] { EXPECT_EQ(list().size.X, 46); });
+  host.then([&] { EXPECT_EQ(list().width, 46); });
   host.key(far_host::KEY_ESC);
   open();
 }
@@ -106,13 +106,13 @@ TEST_F(dialog_layout, the_console_clamps_width_and_height_and_the_location_shrin
   win.console_cols = 80;
   win.console_rows = 25;
   host.then([&] {
-    EXPECT_EQ(list().size.X, 76);
-    EXPECT_EQ(list().size.Y, 19);
+    EXPECT_EQ(list().width, 76);
+    EXPECT_EQ(list().height, 19);
   });
   host.key(far_host::KEY_CTRL | 'Q');
   host.then([&] {
-    EXPECT_EQ(list().size.X, 72);
-    EXPECT_EQ(list().size.Y, 17);
+    EXPECT_EQ(list().width, 72);
+    EXPECT_EQ(list().height, 17);
   });
   host.key(far_host::KEY_ESC);
   open();
@@ -201,14 +201,14 @@ TEST_F(dialog_layout, a_one_by_one_console_keeps_sizes_coordinates_and_the_top_l
   // The frame keeps one column and one row of list inside, whose window shows the cursor line.
   auto check = [&](short width, short height) {
     host.then([&, width, height] {
-      EXPECT_EQ(list().size.X, width);
-      EXPECT_EQ(list().size.Y, height);
+      EXPECT_EQ(list().width, width);
+      EXPECT_EQ(list().height, height);
       for (const auto& item : list().items)
         EXPECT_TRUE(item.X1 >= 0 && item.Y1 >= 0 && item.X2 >= item.X1 && item.Y2 >= item.Y1);
       EXPECT_EQ(list().items[2].Y2, list().items[2].Y1);
-      const far_host::FarListPos pos = list().list_pos;
+      const far_host::FarListPos pos = list().list().pos;
       EXPECT_EQ(pos.TopPos, pos.SelectPos);
-      EXPECT_LT(pos.TopPos, static_cast<int>(list().list_lines.size()));
+      EXPECT_LT(pos.TopPos, static_cast<int>(list().list().lines.size()));
     });
   };
   check(7, 5);

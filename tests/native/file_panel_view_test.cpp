@@ -69,8 +69,8 @@ TEST_F(file_panel_view_test, apply_restores_directory_modes_selection_and_cursor
   host.active_panel().sort_mode = 7;
   host.active_panel().reversed = true;
   host.active_panel().select("b.txt");
-  host.active_panel().current = 2;
-  host.active_panel().top = 1;
+  host.active_panel().files.current = 2;
+  host.active_panel().files.top = 1;
   auto shown = capture();
   host.change_dir(host.active_panel(), "C:\\Right");
   host.active_panel().view_mode = 1;
@@ -84,7 +84,7 @@ TEST_F(file_panel_view_test, apply_restores_directory_modes_selection_and_cursor
                                       "Control REDRAWPANEL 2 1", "Control SETSORTORDER 1"}));
   EXPECT_EQ(host.active_panel().dir, "C:\\Left");
   EXPECT_EQ(host.active_panel().selected_names(), (std::vector<std::string>{"b.txt"}));
-  EXPECT_EQ(host.active_panel().current, 2);
+  EXPECT_EQ(host.active_panel().files.current, 2);
   EXPECT_TRUE(host.active_panel().reversed);
 }
 
@@ -111,15 +111,15 @@ TEST_F(file_panel_view_test, selection_matches_names_exactly_and_takes_the_first
   host.active_panel().select("Three");
   auto shown = capture();
   // Only "two" is left as it was; "three" differs in case; "two" now appears twice.
-  host.active_panel().items = {host_model::make_item("ONE"), host_model::make_item("three"),
-                               host_model::make_item("two"), host_model::make_item("two"),
-                               host_model::make_item("zzz")};
-  host.active_panel().items[4].Flags = 0x10;
+  host.active_panel().files.items = {host_model::make_item("ONE"), host_model::make_item("three"),
+                                     host_model::make_item("two"), host_model::make_item("two"),
+                                     host_model::make_item("zzz")};
+  host.active_panel().files.items[4].Flags = 0x10;
   host.list_dir = [&](const std::string&) {
     return std::optional<std::vector<std::string>>{{"ONE", "three", "two", "two", "zzz"}};
   };
   shown->apply();
-  const auto& items = host.active_panel().items;
+  const auto& items = host.active_panel().files.items;
   EXPECT_EQ(items[2].Flags & far_host::PPIF_SELECTED, far_host::PPIF_SELECTED);
   EXPECT_EQ(items[3].Flags & far_host::PPIF_SELECTED, 0u);
   EXPECT_EQ(host.active_panel().selected_names(), (std::vector<std::string>{"two"}));
@@ -143,7 +143,7 @@ TEST_F(file_panel_view_test,
 // Item texts (descriptions, owners, columns) are the host's and are never kept.
 TEST_F(file_panel_view_test, a_view_keeps_the_selected_names_in_order_and_a_clone_its_own_copy) {
   char description[] = "described";
-  host.active_panel().items[0].Description = description;
+  host.active_panel().files.items[0].Description = description;
   host.active_panel().select("c.txt");
   host.active_panel().select("a.txt");
   auto source = capture();
@@ -157,8 +157,8 @@ TEST_F(file_panel_view_test, a_view_keeps_the_selected_names_in_order_and_a_clon
   source.reset();
   EXPECT_EQ(names_of(*clone), (std::vector<std::string>{"a.txt", "c.txt"}));
   EXPECT_STREQ(clone->path(), "C:\\Left");
-  host.active_panel().items[0].Flags = 0;
-  host.active_panel().items[2].Flags = 0;
+  host.active_panel().files.items[0].Flags = 0;
+  host.active_panel().files.items[2].Flags = 0;
   clone->apply();
   EXPECT_EQ(host.active_panel().selected_names(), (std::vector<std::string>{"a.txt", "c.txt"}));
 }
@@ -168,9 +168,9 @@ TEST_F(file_panel_view_test, a_view_keeps_the_selected_names_in_order_and_a_clon
 TEST_F(file_panel_view_test, a_refresh_replaces_the_names_and_a_failed_query_keeps_the_view) {
   host.active_panel().select("b.txt");
   auto shown = capture();
-  host.active_panel().items[1].Flags = 0;
+  host.active_panel().files.items[1].Flags = 0;
   host.active_panel().select("c.txt");
-  host.active_panel().current = 2;
+  host.active_panel().files.current = 2;
   shown->refresh_from_active_panel();
   EXPECT_EQ(names_of(*shown), (std::vector<std::string>{"c.txt"}));
   EXPECT_EQ(shown->saved_panel().CurrentItem, 2);

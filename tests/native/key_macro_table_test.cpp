@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "host/message_ids.h"
+#include "host_core/key_names.h"
 #include "keymacros/key_macro_table.h"
 #include "native/plugin_fixture.h"
 #include "plugin/host_api.h"
@@ -144,7 +145,7 @@ TEST_F(key_macro_table_test, of_two_names_for_one_key_the_first_enumerated_wins)
   host_standard_functions.FarNameToKey = [](const char* name) FARAPI -> int {
     return std::strcmp(name, "AltX") == 0 || std::strcmp(name, "CtrlX") == 0
                ? 0x123
-               : host_model::name_to_key(name);
+               : host_core::name_to_key(name);
   };
   load_key_macros();
   EXPECT_EQ(sequence_of(0x123), std::vector<key_code>{KEY_DOWN});

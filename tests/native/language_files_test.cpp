@@ -3,7 +3,7 @@
 #include <string>
 
 #include "host/message_ids.h"
-#include "host_model/host_model.h"
+#include "host_core/language_files.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ int count_of(const std::string& text, const std::string& part) {
 TEST(language_files, hold_every_message_and_one_kind_slot_in_the_notice_format) {
   for (const char* name : {"TolvaneEng.lng", "TolvaneRus.lng"}) {
     SCOPED_TRACE(name);
-    const auto texts = host_model::read_language_file(std::string(TOLVANE_LANG_DIR "/") + name);
+    const auto texts = host_core::read_language_file(std::string(TOLVANE_LANG_DIR "/") + name);
     ASSERT_EQ(static_cast<int>(texts.size()), far_host::message_count);
     const std::string& format = texts[far_host::MNoticeLine2Format];
     EXPECT_EQ(count_of(format, "%s"), 1);

@@ -118,7 +118,7 @@ TEST_F(list_commands, renumbering_counts_from_the_bottom_and_keeps_the_cursor_li
   host.then([&] {
     EXPECT_EQ(order_numbers(), (std::vector<int>{3, 2, 1}));
     EXPECT_EQ(lines()[0].substr(0, 2), "3.");
-    EXPECT_EQ(list().list_pos.SelectPos, 2);
+    EXPECT_EQ(list().list().pos.SelectPos, 2);
   });
   host.key(KEY_ESC);
   open();

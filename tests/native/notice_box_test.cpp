@@ -13,7 +13,7 @@ class notice_box_test : public plugin_test {
  protected:
   void SetUp() override {
     two_panels();
-    host.panels[0].plugin = 1;
+    host.panels[0].open_plugin_panel();
     start();
   }
   host_model::dialog& notice() { return *host.dialogs.at(1); }

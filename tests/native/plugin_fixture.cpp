@@ -108,10 +108,10 @@ void check_registry(const host_model::model& host) {
   if (!shown || shown->closed) return;
   for (const auto& text : shown->line_texts())
     for (unsigned char c : text) ASSERT_TRUE(c >= 0x20 && c < 0x7F) << "a garbage byte: " << text;
-  const int line = shown->list_pos.SelectPos;
+  const int line = shown->list().pos.SelectPos;
   ASSERT_GE(line, 0);
-  ASSERT_LT(line, static_cast<int>(shown->list_lines.size()));
-  EXPECT_EQ(shown->list_lines[line].Flags & LIF_DISABLE, 0u);
+  ASSERT_LT(line, static_cast<int>(shown->list().lines.size()));
+  EXPECT_EQ(shown->list().lines[line].Flags & LIF_DISABLE, 0u);
   EXPECT_EQ(std::distance(view_order.begin(), dialog_instance->list.cursor_node), line);
   EXPECT_EQ(shown->redraw_off, 0);
 }

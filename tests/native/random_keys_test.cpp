@@ -39,7 +39,13 @@ TEST_F(random_keys_test, keep_the_registry_consistent) {
     if (pick(4) == 0) host.active = 1 - host.active;
     if (pick(5) == 0) win.files.erase("C:\\V" + std::to_string(1 + pick(3)));
     if (pick(5) == 0) make_dir("C:\\V" + std::to_string(1 + pick(3)));
-    if (pick(6) == 0) host.panels[pick(2)].plugin = pick(2);  // refusals and notices too
+    if (pick(6) == 0) {  // refusals and notices too
+      host_model::panel& side = host.panels[pick(2)];
+      if (pick(2))
+        side.open_plugin_panel();
+      else
+        side.close_plugin_panel();
+    }
     win.ctrl_down = pick(2) == 0;
     const int share = pick(8);
     failing_share(share == 0 ? 100 : share < 3 ? 3 + pick(28) : 0);

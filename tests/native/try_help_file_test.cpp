@@ -1,12 +1,12 @@
 // The try host's reading of the plugin's help markup.
 #include <gtest/gtest.h>
 
-#include "help/help_file.h"
+#include "host_core/help_file.h"
 
-using try_host::help_line;
-using try_host::help_span;
-using try_host::parse_help_file;
-using try_host::parse_help_line;
+using host_core::help_line;
+using host_core::help_span;
+using host_core::parse_help_file;
+using host_core::parse_help_line;
 
 namespace {
 

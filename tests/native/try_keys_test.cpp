@@ -1,12 +1,12 @@
 // The try host's reading of console key events and its guess of a held Ctrl.
 #include <gtest/gtest.h>
 
-#include "keys/ctrl_hold.h"
+#include "host_core/ctrl_hold.h"
 #include "keys/key_translation.h"
 
 using namespace far_host;
+using host_core::ctrl_hold;
 using try_host::console_key;
-using try_host::ctrl_hold;
 using try_host::translate_key;
 
 namespace {

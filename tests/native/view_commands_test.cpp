@@ -12,7 +12,7 @@ TEST_F(view_commands, deleting_the_focused_view_hands_its_panel_the_next_selecta
   host.key(KEY_DEL);
   host.then([&] {
     EXPECT_EQ(order_numbers(), (std::vector<int>{1, 3}));
-    EXPECT_EQ(list().list_pos.SelectPos, 1);
+    EXPECT_EQ(list().list().pos.SelectPos, 1);
     EXPECT_EQ(host.active_panel().dir, "C:\\V1");
     EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
   });
@@ -27,11 +27,11 @@ TEST_F(view_commands, deleting_the_last_line_moves_up_past_the_disabled_one) {
   view_order.insert(std::prev(view_order.end()), *std::next(view_order.begin()));
   view_order.erase(std::next(view_order.begin()));  // [2 Left, 3 V1, 1 Right, 4 V2]
   host.key(KEY_END);
-  host.then([&] { EXPECT_EQ(list().list_pos.SelectPos, 3); });
+  host.then([&] { EXPECT_EQ(list().list().pos.SelectPos, 3); });
   host.key(KEY_CTRL | KEY_F4);
   host.then([&] {
     EXPECT_EQ(order_numbers(), (std::vector<int>{2, 3, 1}));
-    EXPECT_EQ(list().list_pos.SelectPos, 1);
+    EXPECT_EQ(list().list().pos.SelectPos, 1);
     EXPECT_EQ(host.active_panel().dir, "C:\\V1");
     EXPECT_STREQ(active_slot->shown()->path(), "C:\\Left") << "a stored view was deleted";
   });
@@ -55,7 +55,7 @@ TEST_F(view_commands, a_new_view_takes_the_smallest_free_number_and_the_cursor_l
   host.keys({KEY_DOWN, KEY_CTRL | KEY_SHIFT | KEY_F4});
   host.then([&] {
     EXPECT_EQ(order_numbers(), (std::vector<int>{2, 1, 3, 4}));
-    EXPECT_EQ(list().list_pos.SelectPos, 2);
+    EXPECT_EQ(list().list().pos.SelectPos, 2);
     EXPECT_EQ(host.active_panel().dir, "C:\\");
     EXPECT_EQ(lines()[2].substr(0, 11), "3. Files   ");
   });
@@ -66,10 +66,10 @@ TEST_F(view_commands, a_new_view_takes_the_smallest_free_number_and_the_cursor_l
 TEST_F(view_commands, the_tenth_view_widens_the_number_column_and_the_dialog) {
   start_with_views(7);
   int width_before = 0;
-  host.then([&] { width_before = list().size.X; });
+  host.then([&] { width_before = list().width; });
   host.key(KEY_CTRL | KEY_SHIFT | KEY_F4);
   host.then([&] {
-    EXPECT_EQ(list().size.X, width_before + 1);
+    EXPECT_EQ(list().width, width_before + 1);
     EXPECT_EQ(lines()[0].substr(0, 4), "10. ");
     EXPECT_EQ(lines()[1].substr(0, 4), " 2. ");
   });
@@ -85,7 +85,7 @@ TEST_F(view_commands, a_clone_stands_above_its_source_with_the_same_location) {
   host.then([&] {
     EXPECT_EQ(order_numbers(), (std::vector<int>{2, 1, 4, 3}));
     EXPECT_EQ(lines()[2].substr(1), lines()[3].substr(1));
-    EXPECT_EQ(list().list_pos.SelectPos, 2);
+    EXPECT_EQ(list().list().pos.SelectPos, 2);
   });
   host.key(KEY_ESC);
   open();
@@ -103,7 +103,7 @@ TEST_F(view_commands, refresh_marks_a_removed_directory_and_sends_the_panel_to_c
   host.then([&] {
     EXPECT_EQ(lines()[2].substr(0, 2), "3-");
     EXPECT_EQ(host.active_panel().dir, "C:\\");
-    EXPECT_EQ(list().list_pos.SelectPos, 2);
+    EXPECT_EQ(list().list().pos.SelectPos, 2);
   });
   host.key(KEY_ESC);
   open();

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "host_model/host_functions.h"
+#include "host_core/key_names.h"
 
 namespace try_host {
 
@@ -22,7 +22,7 @@ std::optional<std::vector<played_key>> parse_played_keys(const std::string& text
       keys.push_back({name, 0});
       continue;
     }
-    const int code = host_model::name_to_key(name.c_str());
+    const int code = host_core::name_to_key(name.c_str());
     if (code == -1) {
       unknown = name;
       return std::nullopt;

@@ -23,7 +23,7 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return usage();
   options settings;
   settings.dll = narrow(argv[1], CP_ACP);
-  std::vector<std::wstring> dirs;
+  std::vector<std::string> dirs;
   for (int i = 2; i < argc; ++i) {
     const std::wstring word = argv[i];
     if (word == L"--lang" && i + 1 < argc) {
@@ -44,13 +44,14 @@ int wmain(int argc, wchar_t** argv) {
     } else if (word.rfind(L"--", 0) == 0 || dirs.size() == 2) {
       return usage();
     } else {
-      dirs.push_back(word);
+      // The host keeps folders as the file APIs name them to plugins: in the OEM code page.
+      dirs.push_back(narrow(word, CP_OEMCP));
     }
   }
   if (settings.screens && !settings.playback) return usage();
   wchar_t current[MAX_PATH] = L"";
   GetCurrentDirectoryW(MAX_PATH, current);
-  settings.left = dirs.size() > 0 ? dirs[0] : current;
+  settings.left = dirs.size() > 0 ? dirs[0] : narrow(current, CP_OEMCP);
   settings.right = dirs.size() > 1 ? dirs[1] : settings.left;
   host_app host(std::move(settings));
   return host.run();

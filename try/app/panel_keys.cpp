@@ -3,11 +3,13 @@
 
 #include "app/host_app.h"
 #include "dialogs/menu_window.h"
-#include "panels/directory.h"
+#include "host_core/paths.h"
 
 namespace try_host {
 
 using namespace far_host;
+using host_core::panel;
+using host_core::panel_kind;
 
 namespace {
 
@@ -23,6 +25,7 @@ int view_mode_key(key_code key) {
 }
 
 int sort_mode_key(key_code key) {
+  using namespace host_core;
   switch (key) {
     case KEY_CTRL | KEY_F3: return SM_NAME;
     case KEY_CTRL | KEY_F4: return SM_EXT;
@@ -35,22 +38,22 @@ int sort_mode_key(key_code key) {
   }
 }
 
-void go_up(panel& target) {
+}  // namespace
+
+void host_app::go_up(panel& target) {
   if (target.kind == panel_kind::plugin) {
     target.close_plugin_panel();
     return;
   }
-  const std::wstring parent = parent_dir(target.files.dir);
-  if (!parent.empty()) target.change_dir(parent);
+  const std::string parent = host_core::parent_dir(target.dir);
+  if (!parent.empty()) change_dir(target, parent);
 }
 
-}  // namespace
-
 void host_app::panel_key(key_code key) {
-  panel& focused = panels_[active_];
+  panel& focused = panels[active];
   switch (key) {
     case KEY_F10: quitting_ = true; return;
-    case KEY_TAB: active_ = 1 - active_; return;
+    case KEY_TAB: active = 1 - active; return;
     case KEY_F1: show_help("Contents"); return;
     case key_f11: plugins_menu(); return;
     case KEY_CTRL | 'T': toggle_special(panel_kind::tree); return;
@@ -65,10 +68,10 @@ void host_app::panel_key(key_code key) {
 }
 
 void host_app::file_panel_key(panel& target, key_code key) {
-  file_list& list = target.list();
+  host_core::item_list& list = target.list();
   const int current = list.current;
-  const int last = static_cast<int>(list.entries.size()) - 1;
-  entry* item = list.entries.empty() ? nullptr : &list.entries[current];
+  const int last = static_cast<int>(list.items.size()) - 1;
+  host_core::panel_item* item = list.items.empty() ? nullptr : &list.items[current];
   switch (key) {
     case KEY_UP: target.move_cursor(current - 1); return;
     case KEY_DOWN: target.move_cursor(current + 1); return;
@@ -81,26 +84,27 @@ void host_app::file_panel_key(panel& target, key_code key) {
     case KEY_INS:
     case KEY_SHIFT | KEY_DOWN:
     case KEY_SHIFT | KEY_UP:
-      if (item && !item->is_up()) item->selected = !item->selected;
+      if (item && !host_core::is_up(*item)) item->Flags ^= PPIF_SELECTED;
       target.move_cursor(current + (key == (KEY_SHIFT | KEY_UP) ? -1 : 1));
       return;
     case KEY_ENTER:
     case KEY_CTRL | KEY_PGDN:
-      if (item && item->is_up())
+      if (item && host_core::is_up(*item))
         go_up(target);
-      else if (item && item->is_dir() && target.kind == panel_kind::files)
-        target.change_dir(join_path(list.dir, item->name));
+      else if (item && host_core::is_dir(*item) && target.kind == panel_kind::files)
+        change_dir(target, host_core::join_path(target.dir, item->FindData.cFileName));
       return;
     case 0x08:
     case KEY_CTRL | KEY_PGUP: go_up(target); return;
-    case KEY_CTRL | 'R': target.reread(); return;
+    case KEY_CTRL | 'R': reread(target); return;
     default: break;
   }
   if (const int view_mode = view_mode_key(key); view_mode >= 0) {
     target.view_mode = view_mode;
     target.move_cursor(current);
   } else if (const int sort_mode = sort_mode_key(key)) {
-    target.set_sort_mode(sort_mode);
+    // The same mode again reverses the order.
+    target.set_sort(sort_mode, sort_mode == target.sort_mode && !target.reversed);
   }
 }
 
@@ -115,7 +119,7 @@ void host_app::tree_panel_key(panel& target, key_code key) {
     case KEY_PGUP: target.move_tree_cursor(current - page); break;
     case KEY_PGDN: target.move_tree_cursor(current + page); break;
     case KEY_ENTER:
-      if (!target.tree.empty()) target.change_dir(target.tree[current].path);
+      if (!target.tree.empty()) change_dir(target, target.tree[current].path);
       break;
     default: break;
   }
@@ -123,12 +127,12 @@ void host_app::tree_panel_key(panel& target, key_code key) {
 
 // The special panels cover the passive panel, and the same key uncovers it again.
 void host_app::toggle_special(panel_kind kind) {
-  for (panel& side : panels_)
+  for (panel& side : panels)
     if (side.kind == kind) {
       side.kind = panel_kind::files;
       return;
     }
-  panel& passive = panels_[1 - active_];
+  panel& passive = panels[1 - active];
   if (passive.kind == panel_kind::plugin) passive.close_plugin_panel();
   passive.kind = kind;
   if (kind == panel_kind::tree) passive.build_tree();
@@ -138,7 +142,7 @@ void host_app::plugins_menu() {
   std::vector<std::wstring> items;
   const std::vector<std::string> strings =
       plugin_.loaded() ? plugin_.menu_strings() : std::vector<std::string>();
-  for (const auto& text : strings) items.push_back(plugin_text(text));
+  for (const auto& text : strings) items.push_back(this->text(text));
   items.push_back(L"Plugin panel (the host's stand-in)");
   menu_window menu(*this, L"Plugin commands", items);
   open_window(&menu);
@@ -146,9 +150,9 @@ void host_app::plugins_menu() {
   close_window(&menu);
   if (chosen < 0) return;
   if (chosen < static_cast<int>(strings.size()))
-    plugin_.open(open_from_plugins_menu, chosen);
+    plugin_.open(host_core::open_from_plugins_menu, chosen);
   else
-    panels_[active_].open_plugin_panel();
+    panels[active].open_plugin_panel();
 }
 
 }  // namespace try_host

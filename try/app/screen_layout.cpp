@@ -18,12 +18,11 @@ const wchar_t* const ctrl_labels[12] = {L"",       L"",     L"Name",   L"Extens"
 
 void host_app::draw_title() {
   screen_.fill(0, 0, width() - 1, 0, L' ', title_colour);
-  const std::wstring& dir = panels_[active_].files.dir;
-  screen_.text(1, 0, dir + L" - Tolvane try host", title_colour, width() - 2);
+  screen_.text(1, 0, text(panels[active].dir) + L" - Tolvane try host", title_colour, width() - 2);
 }
 
 void host_app::draw_command_line() {
-  screen_.text(0, height() - 2, panels_[active_].files.dir + L">", prompt_colour);
+  screen_.text(0, height() - 2, text(panels[active].dir) + L">", prompt_colour);
 }
 
 void host_app::draw_key_bar() {

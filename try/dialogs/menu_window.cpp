@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/host_app.h"
-
 namespace try_host {
 
 using namespace far_host;
@@ -14,16 +12,16 @@ constexpr attribute menu_text = 0x30, menu_cursor = 0x0F, menu_box = 0x3F;
 
 }  // namespace
 
-menu_window::menu_window(host_app& host, std::wstring title, std::vector<std::wstring> items)
+menu_window::menu_window(window_host& host, std::wstring title, std::vector<std::wstring> items)
     : host_(host), title_(std::move(title)), items_(std::move(items)) {}
 
 int menu_window::run() {
   if (items_.empty()) return -1;
   const int last = static_cast<int>(items_.size()) - 1;
   for (;;) {
-    const event next = host_.next_event();
-    if (next.kind == event::quit) return -1;
-    if (next.kind != event::key) continue;
+    const host_core::event next = host_.next_event();
+    if (next.kind == host_core::event::quit) return -1;
+    if (next.kind != host_core::event::key) continue;
     switch (next.code) {
       case KEY_ESC:
       case KEY_F10: return -1;

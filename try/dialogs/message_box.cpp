@@ -4,7 +4,6 @@
 #include <cstring>
 #include <vector>
 
-#include "app/host_app.h"
 #include "dialogs/dialog_window.h"
 
 namespace try_host {
@@ -26,8 +25,8 @@ FarDialogItem item(int type, int x1, int y1, int x2, int y2, const char* text) {
 
 }  // namespace
 
-int show_message(host_app& host, far_host::DWORD flags, const char* const* items, int count,
-                 int buttons) {
+int show_message(window_host& screen, host_core::dialog_host& host, far_host::DWORD flags,
+                 const char* const* items, int count, int buttons) {
   if (count < 1) return -1;
   buttons = std::clamp(buttons, 0, count - 1);
   const int lines = count - 1 - buttons;
@@ -36,7 +35,7 @@ int show_message(host_app& host, far_host::DWORD flags, const char* const* items
   int row_of_buttons = -1;
   for (int i = count - buttons; i < count; ++i)
     row_of_buttons += static_cast<int>(std::strlen(items[i])) + 5;
-  inner = std::min(std::max(inner, row_of_buttons), host.width() - 10);
+  inner = std::min(std::max(inner, row_of_buttons), screen.width() - 10);
   const int width = inner + 10;
   const int height = lines + (buttons ? 1 : 0) + 4;
 
@@ -50,18 +49,19 @@ int show_message(host_app& host, far_host::DWORD flags, const char* const* items
     button.Focus = i == count - buttons;
     dialog_items.push_back(button);
   }
-  dialog_window box(host, -1, -1, width, height, "", dialog_items.data(),
-                    static_cast<int>(dialog_items.size()),
-                    (flags & FMSG_WARNING) ? FDLG_WARNING : 0, nullptr);
-  host.open_window(&box);
+  dialog_window box(
+      screen, host,
+      {-1, -1, width, height, "", dialog_items.data(), static_cast<int>(dialog_items.size()),
+       (flags & FMSG_WARNING) ? FDLG_WARNING : 0, nullptr});
+  screen.open_window(&box);
   int chosen = -1;
   if (buttons) {
     const int code = box.run(0);
     chosen = code >= first_button ? code - first_button : -1;
   } else {
-    host.redraw();
+    screen.redraw();
   }
-  host.close_window(&box);
+  screen.close_window(&box);
   return chosen;
 }
 

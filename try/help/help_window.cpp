@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
-#include "app/host_app.h"
-
 namespace try_host {
 
 using namespace far_host;
+using namespace host_core;
 
 namespace {
 
@@ -24,7 +23,8 @@ help_area area_of(int screen_width, int screen_height) {
 
 }  // namespace
 
-help_window::help_window(host_app& host, const help_file& file, const std::string& topic)
+help_window::help_window(window_host& host, const host_core::help_file& file,
+                         const std::string& topic)
     : host_(host), file_(file) {
   go(topic);
 }
@@ -91,7 +91,7 @@ void help_window::follow() {
 
 void help_window::run() {
   for (;;) {
-    const event next = host_.next_event();
+    const host_core::event next = host_.next_event();
     if (next.kind == event::quit) return;
     if (next.kind != event::key) continue;
     const int page = text_rows();
@@ -134,11 +134,11 @@ void help_window::draw(frame& screen) const {
   screen.fill(x1, y1, x2, y2, L' ', help_text);
   screen.box(x1, y1, x2, y2, true, help_box);
   screen.shadow(x1, y1, x2, y2);
-  const std::wstring title = L" " + host_.plugin_text(file_.contents_title) + L" ";
+  const std::wstring title = L" " + host_.text(file_.contents_title) + L" ";
   screen.text(x1 + (area.width - static_cast<int>(title.size())) / 2, y1, title, help_box);
   const help_topic* shown = topic();
   if (!shown) {
-    screen.text(x1 + 2, y1 + 1, L"Topic not found: " + host_.plugin_text(topic_), help_text);
+    screen.text(x1 + 2, y1 + 1, L"Topic not found: " + host_.text(topic_), help_text);
     return;
   }
   const auto all = links();
@@ -152,7 +152,7 @@ void help_window::draw(frame& screen) const {
                                                                : help_text;
       const bool chosen = link_ >= 0 && !header && all[link_] == std::make_pair(line_index, span);
       if (chosen) attr = help_chosen;
-      const std::wstring text = host_.plugin_text(part.text);
+      const std::wstring text = host_.text(part.text);
       screen.text(x, y, text, attr, std::max(0, x1 + 2 + width - x));
       if (chosen) screen.mark(x - 1, y);
       x += static_cast<int>(text.size());

@@ -6,16 +6,14 @@
 #include <utility>
 #include <vector>
 
-#include "app/window.h"
-#include "help/help_file.h"
+#include "console/window.h"
+#include "host_core/help_file.h"
 
 namespace try_host {
 
-class host_app;
-
 class help_window : public window {
  public:
-  help_window(host_app& host, const help_file& file, const std::string& topic);
+  help_window(window_host& host, const host_core::help_file& file, const std::string& topic);
   void run();
   void draw(frame& screen) const override;
 
@@ -26,7 +24,7 @@ class help_window : public window {
     int link;
   };
 
-  const help_topic* topic() const;
+  const host_core::help_topic* topic() const;
   // Every link of the topic's text: its line and its span.
   std::vector<std::pair<int, int>> links() const;
   int text_rows() const;
@@ -35,8 +33,8 @@ class help_window : public window {
   void follow();
   void go(const std::string& topic);
 
-  host_app& host_;
-  const help_file& file_;
+  window_host& host_;
+  const host_core::help_file& file_;
   std::string topic_;
   int top_ = 0;
   int link_ = -1;

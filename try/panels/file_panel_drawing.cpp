@@ -7,9 +7,13 @@
 #include <cwctype>
 #include <vector>
 
+#include "console/code_page.h"
 #include "panels/panel_drawing.h"
 
 namespace try_host {
+
+using host_core::panel;
+using host_core::panel_item;
 
 namespace {
 
@@ -57,16 +61,21 @@ std::wstring right(const std::wstring& text, int width) {
   return std::wstring(width - text.size(), L' ') + text;
 }
 
-std::wstring size_text(const entry& item) {
-  if (item.is_up()) return L"►UP--DIR◄";
-  if (item.is_dir()) return L"►SUB-DIR◄";
-  return std::to_wstring(item.size);
+std::uint64_t size_of(const panel_item& item) {
+  return (std::uint64_t{item.FindData.nFileSizeHigh} << 32) | item.FindData.nFileSizeLow;
 }
 
-void date_and_time(const entry& item, std::wstring& date, std::wstring& time) {
-  FILETIME utc{static_cast<DWORD>(item.written), static_cast<DWORD>(item.written >> 32)}, local;
+std::wstring size_text(const panel_item& item) {
+  if (host_core::is_up(item)) return L"►UP--DIR◄";
+  if (host_core::is_dir(item)) return L"►SUB-DIR◄";
+  return std::to_wstring(size_of(item));
+}
+
+void date_and_time(const panel_item& item, std::wstring& date, std::wstring& time) {
+  const auto& written = item.FindData.ftLastWriteTime;
+  FILETIME utc{written.dwLowDateTime, written.dwHighDateTime}, local;
   SYSTEMTIME parts{};
-  if (!item.written || !FileTimeToLocalFileTime(&utc, &local) ||
+  if (!(utc.dwLowDateTime | utc.dwHighDateTime) || !FileTimeToLocalFileTime(&utc, &local) ||
       !FileTimeToSystemTime(&local, &parts))
     return;
   wchar_t text[16];
@@ -76,10 +85,10 @@ void date_and_time(const entry& item, std::wstring& date, std::wstring& time) {
   time = text;
 }
 
-std::wstring column_text(const entry& item, const column& where) {
+std::wstring column_text(const panel_item& item, const column& where, unsigned code_page) {
   std::wstring date, time;
   switch (where.kind) {
-    case column::name: return fit(item.name, where.width);
+    case column::name: return fit(widen(item.FindData.cFileName, code_page), where.width);
     case column::size: return right(size_text(item), where.width);
     case column::date: date_and_time(item, date, time); return right(date, where.width);
     case column::time: date_and_time(item, date, time); return right(time, where.width);
@@ -104,27 +113,29 @@ wchar_t sort_letter(const panel& shown) {
   return shown.reversed ? static_cast<wchar_t>(std::towupper(letter)) : letter;
 }
 
-void draw_status(frame& screen, const panel& shown, int y) {
+void draw_status(frame& screen, const panel& shown, int y, unsigned code_page) {
   const int x1 = shown.rect.left + 1, width = shown.rect.right - shown.rect.left - 1;
-  const entry* current = shown.list().current_entry();
+  const panel_item* current = shown.list().current_item();
   if (!current) return;
   std::wstring date, time;
   date_and_time(*current, date, time);
   const std::wstring details = right(size_text(*current), size_width) + L" " +
                                right(date, date_width) + L" " + right(time, time_width);
   const int name_width = std::max(0, width - static_cast<int>(details.size()) - 1);
-  screen.text(x1, y, fit(current->name, name_width) + L" " + details, border, width);
+  screen.text(x1, y,
+              fit(widen(current->FindData.cFileName, code_page), name_width) + L" " + details,
+              border, width);
 }
 
 void draw_totals(frame& screen, const panel& shown) {
   unsigned long long bytes = 0, selected_bytes = 0;
   int files = 0, chosen = 0;
-  for (const entry& item : shown.list().entries) {
-    if (item.is_dir()) continue;
-    bytes += item.size;
+  for (const panel_item& item : shown.list().items) {
+    if (host_core::is_dir(item)) continue;
+    bytes += size_of(item);
     ++files;
-    if (item.selected) {
-      selected_bytes += item.size;
+    if (item.Flags & far_host::PPIF_SELECTED) {
+      selected_bytes += size_of(item);
       ++chosen;
     }
   }
@@ -149,13 +160,15 @@ std::wstring grouped(unsigned long long number) {
   return digits;
 }
 
-void draw_panel(frame& screen, const panel& shown, const panel& other, bool focused) {
+void draw_panel(frame& screen, const panel& shown, const panel& other, bool focused,
+                unsigned code_page) {
   if (!shown.shows_items()) {
-    draw_special_panel(screen, shown, other, focused);
+    draw_special_panel(screen, shown, other, focused, code_page);
     return;
   }
   const far_host::RECT& rect = shown.rect;
-  const std::wstring title = shown.kind == panel_kind::plugin ? L"Plugin panel" : shown.files.dir;
+  const std::wstring title =
+      shown.kind == host_core::panel_kind::plugin ? L"Plugin panel" : widen(shown.dir, code_page);
   draw_panel_frame(screen, shown.rect, title, focused);
   screen.put(rect.left + 1, rect.top, sort_letter(shown), border);
 
@@ -174,29 +187,30 @@ void draw_panel(frame& screen, const panel& shown, const panel& other, bool focu
                 rect.top + 1, name, column_title, where.width);
   }
 
-  const file_list& list = shown.list();
-  const int count = static_cast<int>(list.entries.size());
+  const host_core::item_list& list = shown.list();
+  const int count = static_cast<int>(list.items.size());
   const bool by_columns = shown.columns() > 0;
   for (int slot = 0; slot < shown.visible(); ++slot) {
     const int index = list.top + slot;
     if (index >= count) break;
-    const entry& item = list.entries[index];
+    const panel_item& item = list.items[index];
     const bool at_cursor = focused && index == list.current;
-    const attribute attr = at_cursor       ? (item.selected ? selected_cursor : cursor)
-                           : item.selected ? selected
-                           : item.is_dir() ? folder
-                                           : file;
+    const bool chosen = item.Flags & far_host::PPIF_SELECTED;
+    const attribute attr = at_cursor                 ? (chosen ? selected_cursor : cursor)
+                           : chosen                  ? selected
+                           : host_core::is_dir(item) ? folder
+                                                     : file;
     const int y = first_row + slot % rows;
     if (by_columns) {
       const column& where = columns[slot / rows];
-      screen.text(where.x, y, column_text(item, where), attr, where.width);
+      screen.text(where.x, y, column_text(item, where, code_page), attr, where.width);
     } else {
       for (const column& where : columns)
-        screen.text(where.x, y, column_text(item, where), where.kind == column::name ? attr : file,
-                    where.width);
+        screen.text(where.x, y, column_text(item, where, code_page),
+                    where.kind == column::name ? attr : file, where.width);
     }
   }
-  draw_status(screen, shown, rect.bottom - 1);
+  draw_status(screen, shown, rect.bottom - 1, code_page);
   draw_totals(screen, shown);
 }
 

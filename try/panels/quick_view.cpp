@@ -2,27 +2,32 @@
 
 #include <windows.h>
 
-#include "panels/directory.h"
+#include "console/code_page.h"
+#include "host_core/paths.h"
+#include "host_core/real_folders.h"
 
 namespace try_host {
+
+using host_core::panel_item;
 
 namespace {
 
 constexpr DWORD bytes_shown = 8192;
 
-std::vector<std::wstring> folder_lines(const std::wstring& path) {
+std::vector<std::wstring> folder_lines(const std::string& path, unsigned code_page) {
   int files = 0, folders = 0;
-  if (auto entries = read_directory(path))
-    for (const entry& each : *entries)
-      if (!each.is_up()) ++(each.is_dir() ? folders : files);
-  return {L"Folder " + last_name(path), L"", L"  " + std::to_wstring(folders) + L" folders",
+  std::vector<panel_item> items;
+  if (host_core::read_real_folder(path, false, items))
+    for (const panel_item& each : items) ++(host_core::is_dir(each) ? folders : files);
+  return {L"Folder " + widen(host_core::last_name(path), code_page), L"",
+          L"  " + std::to_wstring(folders) + L" folders",
           L"  " + std::to_wstring(files) + L" files"};
 }
 
 // Bytes as Latin-1 text; control characters other than line ends become dots.
-std::vector<std::wstring> file_lines(const std::wstring& path, int rows) {
+std::vector<std::wstring> file_lines(const std::string& path, int rows) {
   std::vector<std::wstring> lines(1);
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return {L"(cannot be read)"};
   char buffer[bytes_shown];
@@ -43,18 +48,20 @@ std::vector<std::wstring> file_lines(const std::wstring& path, int rows) {
 
 }  // namespace
 
-const std::vector<std::wstring>& quick_view_lines(const std::wstring& path, const entry& item,
-                                                  int rows) {
-  static std::wstring viewed;
+const std::vector<std::wstring>& quick_view_lines(const std::string& path, const panel_item& item,
+                                                  int rows, unsigned code_page) {
+  static std::string viewed;
   static std::uint64_t viewed_stamp = 0;
   static std::vector<std::wstring> lines;
-  if (path == viewed && item.written == viewed_stamp && !lines.empty()) return lines;
+  const auto& written = item.FindData.ftLastWriteTime;
+  const std::uint64_t stamp = (std::uint64_t{written.dwHighDateTime} << 32) | written.dwLowDateTime;
+  if (path == viewed && stamp == viewed_stamp && !lines.empty()) return lines;
   viewed = path;
-  viewed_stamp = item.written;
-  if (path.empty() || item.is_up())
-    lines = {item.name};
+  viewed_stamp = stamp;
+  if (path.empty() || host_core::is_up(item))
+    lines = {widen(item.FindData.cFileName, code_page)};
   else
-    lines = item.is_dir() ? folder_lines(path) : file_lines(path, rows);
+    lines = host_core::is_dir(item) ? folder_lines(path, code_page) : file_lines(path, rows);
   return lines;
 }
 

@@ -8,7 +8,7 @@
 
 #include "host/key_codes.h"
 
-namespace try_host {
+namespace host_core {
 
 class ctrl_hold {
  public:
@@ -26,4 +26,4 @@ class ctrl_hold {
   std::uint64_t released_at_ = 0;
 };
 
-}  // namespace try_host
+}  // namespace host_core

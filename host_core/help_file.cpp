@@ -1,8 +1,8 @@
-#include "help/help_file.h"
+#include "host_core/help_file.h"
 
 #include <sstream>
 
-namespace try_host {
+namespace host_core {
 
 namespace {
 
@@ -114,4 +114,4 @@ help_file parse_help_file(const std::string& text) {
   return file;
 }
 
-}  // namespace try_host
+}  // namespace host_core

@@ -1,4 +1,5 @@
-// The plugin's DLL: loading, the version gate and its five entry points.
+// The plugin's DLL: loading, the version gate, its five entry points and the language and help
+// files beside it.
 #pragma once
 
 #include <windows.h>
@@ -8,11 +9,9 @@
 #include <vector>
 
 #include "host/far_api.h"
+#include "host_core/host.h"
 
-namespace try_host {
-
-// The version this host claims: 1.70 build 2087, in the host's version word.
-constexpr int host_version = (2087 << 16) | (1 << 8) | 70;
+namespace host_core {
 
 // The host's code for an opening from the plugins menu.
 constexpr int open_from_plugins_menu = 1;
@@ -31,17 +30,23 @@ class plugin_module {
   bool loaded() const { return module_ != nullptr; }
   // The full path the system loaded the DLL from.
   std::string path() const;
+  // The file of the kind ("lng", "hlf") written for the language, found as the host finds it:
+  // by the .Language line of each such file beside the DLL; empty when there is none.
+  std::string language_file(const std::string& extension, const std::string& language) const;
+
+  FARPROC entry(const char* name) const;
   // 0 when the plugin does not ask.
   int min_far_version() const;
   void set_startup_info(const far_host::PluginStartupInfo& info);
+  void get_plugin_info(far_host::PluginInfo& info);
   std::vector<std::string> menu_strings();
-  void open(int from, int item);
+  // What OpenPlugin returned; INVALID_HANDLE_VALUE also when the plugin has no such entry.
+  far_host::HANDLE open(int from, int item);
   void exit_far();
   void unload();
 
  private:
-  FARPROC entry(const char* name) const;
   HMODULE module_ = nullptr;
 };
 
-}  // namespace try_host
+}  // namespace host_core

@@ -1,26 +1,13 @@
-#include "host_model/host_functions.h"
+#include "host_core/key_names.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
+#include <string>
 
-namespace host_model {
+namespace host_core {
 
 using namespace far_host;
-
-std::vector<std::string> read_language_file(const std::string& path) {
-  std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] != '"') continue;
-    const std::size_t end = line.rfind('"');
-    lines.push_back(end > 0 ? line.substr(1, end - 1) : std::string());
-  }
-  return lines;
-}
 
 int name_to_key(const char* name) {
   if (!name) return -1;
@@ -72,4 +59,4 @@ char* trunc_path(char* text, int max_length) {
   return text;
 }
 
-}  // namespace host_model
+}  // namespace host_core

@@ -1,6 +1,8 @@
-#include "plugin/plugin_module.h"
+#include "host_core/plugin_module.h"
 
-namespace try_host {
+#include "host_core/language_files.h"
+
+namespace host_core {
 
 namespace {
 
@@ -21,6 +23,7 @@ bool needs_newer_host(int min_version) {
 }
 
 bool plugin_module::load(const std::string& path) {
+  unload();
   module_ = LoadLibraryA(path.c_str());
   return module_ != nullptr;
 }
@@ -29,6 +32,23 @@ std::string plugin_module::path() const {
   char name[MAX_PATH] = "";
   if (module_) GetModuleFileNameA(module_, name, sizeof name);
   return name;
+}
+
+std::string plugin_module::language_file(const std::string& extension,
+                                         const std::string& language) const {
+  const std::string dll = path();
+  const std::size_t cut = dll.find_last_of("\\/");
+  const std::string folder = cut == std::string::npos ? "." : dll.substr(0, cut);
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*." + extension).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return {};
+  std::string match;
+  do {
+    const std::string file = folder + "\\" + found.cFileName;
+    if (language_of(file) == language) match = file;
+  } while (match.empty() && FindNextFileA(search, &found));
+  FindClose(search);
+  return match;
 }
 
 FARPROC plugin_module::entry(const char* name) const {
@@ -45,21 +65,24 @@ void plugin_module::set_startup_info(const far_host::PluginStartupInfo& info) {
     as<void(WINAPI*)(const far_host::PluginStartupInfo*)>(set)(&info);
 }
 
+void plugin_module::get_plugin_info(far_host::PluginInfo& info) {
+  if (FARPROC get = entry("GetPluginInfo")) as<void(WINAPI*)(far_host::PluginInfo*)>(get)(&info);
+}
+
 std::vector<std::string> plugin_module::menu_strings() {
   std::vector<std::string> strings;
-  FARPROC get = entry("GetPluginInfo");
-  if (!get) return strings;
   far_host::PluginInfo info{};
   info.StructSize = sizeof info;
-  as<void(WINAPI*)(far_host::PluginInfo*)>(get)(&info);
+  get_plugin_info(info);
   for (int i = 0; i < info.PluginMenuStringsNumber; ++i)
     strings.emplace_back(info.PluginMenuStrings[i] ? info.PluginMenuStrings[i] : "");
   return strings;
 }
 
-void plugin_module::open(int from, int item) {
-  if (FARPROC entry_point = entry("OpenPlugin"))
-    as<HANDLE(WINAPI*)(int, int)>(entry_point)(from, item);
+far_host::HANDLE plugin_module::open(int from, int item) {
+  FARPROC entry_point = entry("OpenPlugin");
+  return entry_point ? as<far_host::HANDLE(WINAPI*)(int, int)>(entry_point)(from, item)
+                     : far_host::invalid_handle;
 }
 
 void plugin_module::exit_far() {
@@ -71,4 +94,4 @@ void plugin_module::unload() {
   module_ = nullptr;
 }
 
-}  // namespace try_host
+}  // namespace host_core

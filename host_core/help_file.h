@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace try_host {
+namespace host_core {
 
 struct help_span {
   enum style_t { plain, bold, link } style = plain;
@@ -31,4 +31,4 @@ help_line parse_help_line(const std::string& line);
 // A whole file: directives first, then topics, each opened by a line `@Name`.
 help_file parse_help_file(const std::string& text);
 
-}  // namespace try_host
+}  // namespace host_core

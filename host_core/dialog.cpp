@@ -1,0 +1,218 @@
+#include "host_core/dialog.h"
+
+#include <algorithm>
+
+namespace host_core {
+
+using namespace far_host;
+
+dialog::dialog(dialog_host& host, const dialog_spec& spec)
+    : x2(spec.x2),
+      y2(spec.y2),
+      help_topic(spec.help_topic),
+      flags(spec.flags),
+      items(spec.items, spec.items + std::max(spec.count, 0)),
+      lists(items.size()),
+      host_(host),
+      proc_(spec.proc) {
+  if (spec.x1 == -1 && spec.y1 == -1) {
+    width = spec.x2;
+    height = spec.y2;
+    centre();
+  } else {
+    x = spec.x1;
+    y = spec.y1;
+    width = spec.x2 - spec.x1 + 1;
+    height = spec.y2 - spec.y1 + 1;
+  }
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const FarDialogItem& item = items[i];
+    if (item.Type == DI_LISTBOX && item.ListItems && item.ListItems->Items)
+      lists[i].lines.assign(item.ListItems->Items,
+                            item.ListItems->Items + std::max(item.ListItems->ItemsNumber, 0));
+    if (focus < 0 && item.Focus && focusable(static_cast<int>(i))) focus = static_cast<int>(i);
+  }
+  if (focus < 0) move_focus(1);
+}
+
+dialog::list_box& dialog::list() {
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (items[i].Type == DI_LISTBOX) return lists[i];
+  return lists.at(0);
+}
+
+const dialog::list_box& dialog::list() const { return const_cast<dialog*>(this)->list(); }
+
+std::vector<std::string> dialog::line_texts() const {
+  std::vector<std::string> texts;
+  for (const auto& line : list().lines) texts.emplace_back(line.Text);
+  return texts;
+}
+
+int dialog::list_rows(int index) const {
+  const FarDialogItem& item = items[index];
+  return std::max(1, item.Y2 - item.Y1 + 1 - ((item.Flags & DIF_LISTNOBOX) ? 0 : 2));
+}
+
+void dialog::centre() {
+  const COORD screen = host_.screen_size();
+  x = (screen.X - width) / 2;
+  y = (screen.Y - height) / 2;
+}
+
+bool dialog::focusable(int index) const {
+  const FarDialogItem& item = items[index];
+  if (item.Flags & (DIF_HIDDEN | DIF_NOFOCUS)) return false;
+  return item.Type == DI_BUTTON || item.Type == DI_LISTBOX;
+}
+
+void dialog::move_focus(int step) {
+  const int count = static_cast<int>(items.size());
+  int at = focus >= 0 ? focus : (step > 0 ? count - 1 : 0);
+  for (int i = 0; i < count; ++i) {
+    at = (at + step + count) % count;
+    if (focusable(at)) {
+      focus = at;
+      return;
+    }
+  }
+}
+
+LONG_PARAM dialog::notify(int msg, int param1, LONG_PARAM param2) {
+  return proc_ ? proc_(this, msg, param1, param2) : host_.def_dlg_proc(this, msg, param1, param2);
+}
+
+bool dialog::close(int code) {
+  if (!notify(DN_CLOSE, code, 0)) return false;
+  closed = true;
+  exit_code = code;
+  return true;
+}
+
+int dialog::run(LONG_PARAM param) {
+  notify(DN_INITDIALOG, 0, param);
+  while (!closed) {
+    const event next = host_.next_event();
+    if (next.kind == event::none) continue;
+    if (next.kind == event::quit) {
+      // The host is going away: the dialog closes as on a console close, whatever it answers.
+      notify(DN_CLOSE, -1, 0);
+      closed = true;
+      exit_code = -1;
+    } else if (next.kind == event::idle) {
+      notify(DN_ENTERIDLE, 0, 0);
+    } else if (!notify(DN_KEY, std::max(focus, 0), static_cast<LONG_PARAM>(next.code))) {
+      default_key(next.code);
+    }
+  }
+  return exit_code;
+}
+
+void dialog::default_key(key_code key) {
+  const bool on_list = focus >= 0 && items[focus].Type == DI_LISTBOX;
+  if (key == KEY_ESC || key == KEY_F10) {
+    close(-1);
+  } else if (key == KEY_ENTER) {
+    int chosen = focus;
+    if (!(focus >= 0 && items[focus].Type == DI_BUTTON))
+      for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].DefaultButton) {
+          chosen = static_cast<int>(i);
+          break;
+        }
+    close(chosen);
+  } else if (key == KEY_F1) {
+    if (!help_topic.empty()) host_.show_help(help_topic);
+  } else if (key == KEY_TAB || key == (KEY_SHIFT | KEY_TAB)) {
+    move_focus(key == KEY_TAB ? 1 : -1);
+  } else if (on_list) {
+    const int rows = list_rows(focus);
+    const int count = static_cast<int>(lists[focus].lines.size());
+    int select = lists[focus].pos.SelectPos;
+    if (key == KEY_UP) --select;
+    if (key == KEY_DOWN) ++select;
+    if (key == KEY_PGUP) select -= rows;
+    if (key == KEY_PGDN) select += rows;
+    if (key == KEY_HOME) select = 0;
+    if (key == KEY_END) select = count - 1;
+    set_list_pos(focus, select, -1);
+  }
+}
+
+void dialog::set_list_pos(int index, int select, int top) {
+  list_box& box = lists[index];
+  const int count = static_cast<int>(box.lines.size());
+  const int rows = list_rows(index);
+  box.pos.SelectPos = std::clamp(select, 0, std::max(0, count - 1));
+  if (top >= 0) box.pos.TopPos = top;
+  box.pos.TopPos = std::clamp(box.pos.TopPos, 0, std::max(0, count - rows));
+  if (box.pos.SelectPos < box.pos.TopPos) box.pos.TopPos = box.pos.SelectPos;
+  if (box.pos.SelectPos >= box.pos.TopPos + rows) box.pos.TopPos = box.pos.SelectPos - rows + 1;
+}
+
+LONG_PARAM dialog::message(int msg, int param1, LONG_PARAM param2) {
+  const bool item_id = param1 >= 0 && param1 < static_cast<int>(items.size());
+  const bool with_record = msg == DM_SETDLGITEM || msg == DM_RESIZEDIALOG || msg == DM_MOVEDIALOG ||
+                           msg == DM_LISTSET || msg == DM_LISTGETCURPOS || msg == DM_LISTSETCURPOS;
+  if (with_record && !param2) return 0;
+  switch (msg) {
+    case DM_CLOSE: return close(param1) ? 1 : 0;
+    case DM_ENABLEREDRAW: {
+      // Calls nest as the host counts them; -1 only asks. The answer is the state before.
+      const LONG_PARAM was_on = redraw_off == 0;
+      if (param1 == 0) ++redraw_off;
+      if (param1 == 1 && --redraw_off == 0) host_.redraw();
+      return was_on;
+    }
+    case DM_REDRAW: host_.redraw(); return 1;
+    case DM_SETDLGITEM:
+      if (!item_id) return 0;
+      items[param1] = *reinterpret_cast<const FarDialogItem*>(param2);
+      return 1;
+    case DM_RESIZEDIALOG: {
+      const auto& size = *reinterpret_cast<const COORD*>(param2);
+      width = size.X;
+      height = size.Y;
+      return 1;
+    }
+    case DM_MOVEDIALOG: {
+      const auto& to = *reinterpret_cast<const COORD*>(param2);
+      if (param1) {
+        // -1 centres on that axis.
+        const COORD screen = host_.screen_size();
+        x = to.X == -1 ? (screen.X - width) / 2 : to.X;
+        y = to.Y == -1 ? (screen.Y - height) / 2 : to.Y;
+      } else {
+        x += to.X;
+        y += to.Y;
+      }
+      return 1;
+    }
+    case DM_LISTSET: {
+      if (!item_id || items[param1].Type != DI_LISTBOX) return 0;
+      const auto& lines = *reinterpret_cast<const FarList*>(param2);
+      lists[param1].lines.assign(lines.Items, lines.Items + std::max(lines.ItemsNumber, 0));
+      set_list_pos(param1, lists[param1].pos.SelectPos, -1);
+      return 1;
+    }
+    case DM_LISTGETCURPOS:
+      if (!item_id) return 0;
+      *reinterpret_cast<FarListPos*>(param2) = lists[param1].pos;
+      return lists[param1].pos.SelectPos;
+    case DM_LISTSETCURPOS: {
+      if (!item_id) return 0;
+      const auto& pos = *reinterpret_cast<const FarListPos*>(param2);
+      set_list_pos(param1, pos.SelectPos, pos.TopPos);
+      return lists[param1].pos.SelectPos;
+    }
+    case DM_LISTSETMOUSEREACTION: {
+      if (!item_id) return 0;
+      const LONG_PARAM old = lists[param1].mouse_reaction;
+      lists[param1].mouse_reaction = param2;
+      return old;
+    }
+    default: return 0;
+  }
+}
+
+}  // namespace host_core

@@ -1,0 +1,96 @@
+// A modal dialog run for a plugin's DialogEx: the host's copy of the items and list lines, the
+// DM_ messages, the DN_ notifications and the host's default handling of keys.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/far_api.h"
+#include "host/key_codes.h"
+
+namespace host_core {
+
+// `none` only wakes the dialog to look at its state again, as after something closed it.
+struct event {
+  enum kind_t { key, idle, quit, none } kind;
+  far_host::key_code code = 0;
+};
+
+// What a running dialog needs of the host.
+class dialog_host {
+ public:
+  virtual ~dialog_host() = default;
+  // The next key, an idle moment, or quit when nobody is at the keyboard any more.
+  virtual event next_event() = 0;
+  virtual void redraw() = 0;
+  virtual far_host::COORD screen_size() const = 0;
+  virtual void show_help(const std::string& topic) = 0;
+  virtual far_host::LONG_PARAM def_dlg_proc(far_host::HANDLE dialog, int msg, int param1,
+                                            far_host::LONG_PARAM param2) = 0;
+};
+
+// DialogEx's arguments.
+struct dialog_spec {
+  int x1, y1, x2, y2;
+  std::string help_topic;
+  const far_host::FarDialogItem* items;
+  int count;
+  far_host::DWORD flags;
+  far_host::FARWINDOWPROC proc;
+};
+
+class dialog {
+ public:
+  struct list_box {
+    std::vector<far_host::FarListItem> lines;
+    far_host::FarListPos pos{0, 0};
+    far_host::LONG_PARAM mouse_reaction = 0;
+  };
+
+  dialog(dialog_host& host, const dialog_spec& spec);
+  virtual ~dialog() = default;
+  dialog(const dialog&) = delete;
+  dialog& operator=(const dialog&) = delete;
+
+  int run(far_host::LONG_PARAM param);
+  far_host::LONG_PARAM message(int msg, int param1, far_host::LONG_PARAM param2);
+
+  // The first list box's state; this plugin's dialogs have at most one.
+  list_box& list();
+  const list_box& list() const;
+  std::vector<std::string> line_texts() const;
+  // Rows a list item shows, inside its frame unless it has none.
+  int list_rows(int index) const;
+  // Drawing is suspended while DM_ENABLEREDRAW 0 calls outnumber the DM_ENABLEREDRAW 1 calls.
+  bool redraw_held() const { return redraw_off != 0; }
+
+  // As given to DialogEx.
+  int x2, y2;
+  std::string help_topic;
+  far_host::DWORD flags;
+  // Where the dialog is on the screen.
+  int x = 0, y = 0, width = 0, height = 0;
+  std::vector<far_host::FarDialogItem> items;
+  std::vector<list_box> lists;  // one for each item; only list box items use theirs
+  int focus = -1;
+  int redraw_off = 0;
+  bool closed = false;
+  int exit_code = -1;
+
+ protected:
+  // A key that the dialog procedure left to the host.
+  virtual void default_key(far_host::key_code key);
+
+ private:
+  far_host::LONG_PARAM notify(int msg, int param1, far_host::LONG_PARAM param2);
+  bool close(int code);
+  void move_focus(int step);
+  bool focusable(int index) const;
+  void set_list_pos(int index, int select, int top);
+  void centre();
+
+  dialog_host& host_;
+  far_host::FARWINDOWPROC proc_;
+};
+
+}  // namespace host_core

@@ -1,0 +1,51 @@
+#include "host_core/real_folders.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "host_core/paths.h"
+
+namespace host_core {
+
+bool read_real_folder(const std::string& dir, bool with_up, std::vector<panel_item>& items) {
+  const DWORD attributes = GetFileAttributesA(dir.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return false;
+  items.clear();
+  if (with_up && !parent_dir(dir).empty())
+    items.push_back(make_item("..", FILE_ATTRIBUTE_DIRECTORY));
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(join_path(dir, "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return true;
+  do {
+    if (!std::strcmp(found.cFileName, ".") || !std::strcmp(found.cFileName, "..")) continue;
+    items.emplace_back();
+    panel_item& item = items.back();
+    item = panel_item{};
+    // The host's record is the system's, packed to 2 bytes: the fields are copied one by one.
+    auto& data = item.FindData;
+    data.dwFileAttributes = found.dwFileAttributes;
+    data.ftCreationTime = {found.ftCreationTime.dwLowDateTime, found.ftCreationTime.dwHighDateTime};
+    data.ftLastAccessTime = {found.ftLastAccessTime.dwLowDateTime,
+                             found.ftLastAccessTime.dwHighDateTime};
+    data.ftLastWriteTime = {found.ftLastWriteTime.dwLowDateTime,
+                            found.ftLastWriteTime.dwHighDateTime};
+    data.nFileSizeHigh = found.nFileSizeHigh;
+    data.nFileSizeLow = found.nFileSizeLow;
+    std::memcpy(data.cFileName, found.cFileName, sizeof data.cFileName);
+    std::memcpy(data.cAlternateFileName, found.cAlternateFileName, sizeof data.cAlternateFileName);
+    item.NumberOfLinks = 1;
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return true;
+}
+
+void set_ctrl_key(bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = keys[VK_LCONTROL] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+}  // namespace host_core
