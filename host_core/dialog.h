@@ -12,7 +12,7 @@ namespace host_core {
 
 // `none` only wakes the dialog to look at its state again, as after something closed it.
 struct event {
-  enum kind_t { key, idle, quit, none } kind;
+  enum kind_t { key, idle, quit, none } kind = none;
   far_host::key_code code = 0;
 };
 

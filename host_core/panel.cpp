@@ -56,8 +56,8 @@ void column_layout(int view_mode, PanelInfo& info) {
       break;
     default: break;
   }
-  std::strcpy(info.ColumnTypes, types);
-  std::strcpy(info.ColumnWidths, widths);
+  std::strncpy(info.ColumnTypes, types, sizeof info.ColumnTypes - 1);
+  std::strncpy(info.ColumnWidths, widths, sizeof info.ColumnWidths - 1);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ using far_host::PluginPanelItem;
 namespace {
 
 struct folding_table {
-  unsigned char lower[256];
+  unsigned char lower[256]{};
   folding_table() {
     for (int c = 0; c < 256; ++c)
       lower[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
