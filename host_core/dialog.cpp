@@ -54,7 +54,12 @@ int dialog::list_rows(int index) const {
   return std::max(1, item.Y2 - item.Y1 + 1 - ((item.Flags & DIF_LISTNOBOX) ? 0 : 2));
 }
 
+void dialog::screen_resized() {
+  if (centred) centre();
+}
+
 void dialog::centre() {
+  centred = true;
   const COORD screen = host_.screen_size();
   x = (screen.X - width) / 2;
   y = (screen.Y - height) / 2;
@@ -177,6 +182,11 @@ LONG_PARAM dialog::message(int msg, int param1, LONG_PARAM param2) {
     }
     case DM_MOVEDIALOG: {
       const auto& to = *reinterpret_cast<const COORD*>(param2);
+      if (param1 && to.X == -1 && to.Y == -1) {
+        centre();
+        return 1;
+      }
+      centred = false;
       if (param1) {
         // -1 centres on that axis.
         const COORD screen = host_.screen_size();

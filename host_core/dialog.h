@@ -61,6 +61,8 @@ class dialog {
   std::vector<std::string> line_texts() const;
   // Rows a list item shows, inside its frame unless it has none.
   int list_rows(int index) const;
+  // The screen has a new size: a centred dialog is centred again.
+  void screen_resized();
   // Drawing is suspended while DM_ENABLEREDRAW 0 calls outnumber the DM_ENABLEREDRAW 1 calls.
   bool redraw_held() const { return redraw_off != 0; }
 
@@ -70,6 +72,7 @@ class dialog {
   far_host::DWORD flags;
   // Where the dialog is on the screen.
   int x = 0, y = 0, width = 0, height = 0;
+  bool centred = false;
   std::vector<far_host::FarDialogItem> items;
   std::vector<list_box> lists;  // one for each item; only list box items use theirs
   int focus = -1;

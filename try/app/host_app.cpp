@@ -114,6 +114,14 @@ void host_app::lay_out() {
   for (host_core::panel& side : panels) side.move_cursor(side.list().current);
 }
 
+// Panels, menus and help take the new size as they are drawn; centred dialogs move.
+void host_app::resize() {
+  const COORD size = console_.size();
+  screen_ = frame(size.X, size.Y);
+  lay_out();
+  for (host_core::dialog* shown : open_dialogs) shown->screen_resized();
+}
+
 bool host_app::read_folder(const std::string& dir, std::vector<host_core::panel_item>& items) {
   return host_core::read_real_folder(dir, true, items);
 }
@@ -128,6 +136,7 @@ event host_app::next_event() {
     sync_ctrl();
     return {event::key, code};
   }
+  if (console_.follow_resize()) resize();
   sync_ctrl();
   redraw();
   const key_code code = keys_->wait_key(last_idle_ ? idle_interval_ms : 0);

@@ -55,6 +55,7 @@ class host_app : public host_core::host, public window_host {
  private:
   void start_plugin();
   void lay_out();
+  void resize();
   void panel_key(far_host::key_code key);
   void file_panel_key(host_core::panel& target, far_host::key_code key);
   void tree_panel_key(host_core::panel& target, far_host::key_code key);

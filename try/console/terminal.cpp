@@ -18,6 +18,29 @@ BOOL WINAPI on_console_signal(DWORD signal) {
   return TRUE;
 }
 
+// Wine's console keeps the size the terminal had when it started and hears of no resize. The
+// terminal's size comes from the Linux kernel instead, asked directly with the i386 system call
+// ioctl(0, TIOCGWINSZ), which Wine lets through.
+struct unix_window_size {
+  unsigned short rows, columns, x_pixels, y_pixels;
+};
+
+bool terminal_size(unix_window_size& size) {
+#if defined(__i386__)
+  constexpr int sys_ioctl = 54;
+  constexpr unsigned long get_window_size = 0x5413;
+  int result = -1;
+  __asm__ volatile("int $0x80"
+                   : "=a"(result)
+                   : "a"(sys_ioctl), "b"(0), "c"(get_window_size), "d"(&size)
+                   : "memory");
+  return result == 0 && size.columns > 0 && size.rows > 0;
+#else
+  static_cast<void>(size);
+  return false;
+#endif
+}
+
 HANDLE open_console(const char* name) {
   return CreateFileA(name, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                      nullptr, OPEN_EXISTING, 0, nullptr);
@@ -96,6 +119,26 @@ void terminal::show(const frame& next) {
   WriteConsoleOutputW(output_, cells.data(),
                       {static_cast<SHORT>(width), static_cast<SHORT>(height)}, {0, 0}, &area);
   shown_ = std::make_unique<frame>(next);
+}
+
+// The console takes the terminal's new size, so that the plugin measures it too. Growing sets
+// the buffer first and shrinking the window first, as the console refuses the other order.
+bool terminal::follow_resize() {
+  unix_window_size now{};
+  if (!started_ || !terminal_size(now)) return false;
+  const COORD was = size();
+  if (now.columns == was.X && now.rows == was.Y) return false;
+  const COORD wanted{static_cast<SHORT>(now.columns), static_cast<SHORT>(now.rows)};
+  const SMALL_RECT window{0, 0, static_cast<SHORT>(now.columns - 1),
+                          static_cast<SHORT>(now.rows - 1)};
+  if (SetConsoleScreenBufferSize(output_, wanted)) {
+    SetConsoleWindowInfo(output_, TRUE, &window);
+  } else {
+    SetConsoleWindowInfo(output_, TRUE, &window);
+    SetConsoleScreenBufferSize(output_, wanted);
+  }
+  shown_.reset();
+  return true;
 }
 
 far_host::key_code terminal::read_key(DWORD timeout_ms) {

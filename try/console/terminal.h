@@ -31,6 +31,8 @@ class terminal {
   void show(const frame& next);
   // The next key within timeout_ms, 0 when none came.
   far_host::key_code read_key(DWORD timeout_ms);
+  // True when the terminal has taken a new size, which the console then takes too.
+  bool follow_resize();
 
   static bool interrupted();
 
