@@ -83,8 +83,10 @@ void dialog::move_focus(int step) {
   }
 }
 
+LONG_PARAM dialog::default_proc(int msg, int, LONG_PARAM) { return msg == DN_CLOSE ? 1 : 0; }
+
 LONG_PARAM dialog::notify(int msg, int param1, LONG_PARAM param2) {
-  return proc_ ? proc_(this, msg, param1, param2) : host_.def_dlg_proc(this, msg, param1, param2);
+  return proc_ ? proc_(this, msg, param1, param2) : default_proc(msg, param1, param2);
 }
 
 bool dialog::close(int code) {

@@ -25,8 +25,6 @@ class dialog_host {
   virtual void redraw() = 0;
   virtual far_host::COORD screen_size() const = 0;
   virtual void show_help(const std::string& topic) = 0;
-  virtual far_host::LONG_PARAM def_dlg_proc(far_host::HANDLE dialog, int msg, int param1,
-                                            far_host::LONG_PARAM param2) = 0;
 };
 
 // DialogEx's arguments.
@@ -54,6 +52,9 @@ class dialog {
 
   int run(far_host::LONG_PARAM param);
   far_host::LONG_PARAM message(int msg, int param1, far_host::LONG_PARAM param2);
+  // The host's own answer to a notification, DefDlgProc's: closing is allowed, and nothing else
+  // has a default effect.
+  static far_host::LONG_PARAM default_proc(int msg, int param1, far_host::LONG_PARAM param2);
 
   // The first list box's state; this plugin's dialogs have at most one.
   list_box& list();

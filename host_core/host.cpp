@@ -139,9 +139,8 @@ LONG_PARAM host::send_dlg_message(HANDLE handle, int msg, int param1, LONG_PARAM
   return target ? target->message(msg, param1, param2) : 0;
 }
 
-LONG_PARAM host::def_dlg_proc(HANDLE, int msg, int, LONG_PARAM) {
-  // Closing is allowed; nothing else has a default effect a plugin relies on.
-  return msg == DN_CLOSE ? 1 : 0;
+LONG_PARAM host::def_dlg_proc(HANDLE handle, int msg, int param1, LONG_PARAM param2) {
+  return open_dialog_of(handle) ? dialog::default_proc(msg, param1, param2) : 0;
 }
 
 }  // namespace host_core

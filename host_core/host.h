@@ -49,7 +49,7 @@ class host : public dialog_host {
   virtual far_host::LONG_PARAM send_dlg_message(far_host::HANDLE handle, int msg, int param1,
                                                 far_host::LONG_PARAM param2);
   far_host::LONG_PARAM def_dlg_proc(far_host::HANDLE handle, int msg, int param1,
-                                    far_host::LONG_PARAM param2) override;
+                                    far_host::LONG_PARAM param2);
 
   panel panels[2];
   int active = 0;
