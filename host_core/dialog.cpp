@@ -6,24 +6,24 @@ namespace host_core {
 
 using namespace far_host;
 
-dialog::dialog(dialog_host& host, const dialog_spec& spec)
-    : x2(spec.x2),
-      y2(spec.y2),
-      help_topic(spec.help_topic),
-      flags(spec.flags),
-      items(spec.items, spec.items + std::max(spec.count, 0)),
+dialog::dialog(dialog_host& host, const dialog_request& request)
+    : x2(request.x2),
+      y2(request.y2),
+      help_topic(request.help_topic),
+      flags(request.flags),
+      items(request.items, request.items + std::max(request.count, 0)),
       lists(items.size()),
       host_(host),
-      proc_(spec.proc) {
-  if (spec.x1 == -1 && spec.y1 == -1) {
-    width = spec.x2;
-    height = spec.y2;
+      proc_(request.proc) {
+  if (request.x1 == -1 && request.y1 == -1) {
+    width = request.x2;
+    height = request.y2;
     centre();
   } else {
-    x = spec.x1;
-    y = spec.y1;
-    width = spec.x2 - spec.x1 + 1;
-    height = spec.y2 - spec.y1 + 1;
+    x = request.x1;
+    y = request.y1;
+    width = request.x2 - request.x1 + 1;
+    height = request.y2 - request.y1 + 1;
   }
   for (std::size_t i = 0; i < items.size(); ++i) {
     const FarDialogItem& item = items[i];

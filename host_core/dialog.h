@@ -28,7 +28,7 @@ class dialog_host {
 };
 
 // DialogEx's arguments.
-struct dialog_spec {
+struct dialog_request {
   int x1, y1, x2, y2;
   std::string help_topic;
   const far_host::FarDialogItem* items;
@@ -45,7 +45,7 @@ class dialog {
     far_host::LONG_PARAM mouse_reaction = 0;
   };
 
-  dialog(dialog_host& host, const dialog_spec& spec);
+  dialog(dialog_host& host, const dialog_request& request);
   virtual ~dialog() = default;
   dialog(const dialog&) = delete;
   dialog& operator=(const dialog&) = delete;

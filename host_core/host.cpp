@@ -122,8 +122,8 @@ int host::dialog_ex(int x1, int y1, int x2, int y2, const char* help, FarDialogI
   return code;
 }
 
-dialog& host::open_dialog(const dialog_spec& spec) {
-  own_dialogs_.push_back(std::make_unique<dialog>(*this, spec));
+dialog& host::open_dialog(const dialog_request& request) {
+  own_dialogs_.push_back(std::make_unique<dialog>(*this, request));
   return *own_dialogs_.back();
 }
 

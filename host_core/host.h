@@ -62,7 +62,7 @@ class host : public dialog_host {
   // Where the panels' items come from.
   virtual bool read_folder(const std::string& dir, std::vector<panel_item>& items) = 0;
   // A dialog for DialogEx, shown until close_dialog; by default the host keeps it meanwhile.
-  virtual dialog& open_dialog(const dialog_spec& spec);
+  virtual dialog& open_dialog(const dialog_request& request);
   virtual void close_dialog(dialog& shown);
 
  private:

@@ -50,8 +50,8 @@ const char* dialog_message_name(int msg) {
 // A dialog that logs the keys its procedure leaves to the host, other than those that close it.
 class logged_dialog : public dialog {
  public:
-  logged_dialog(model& host, const host_core::dialog_spec& spec)
-      : dialog(host, spec), host_(host) {}
+  logged_dialog(model& host, const host_core::dialog_request& request)
+      : dialog(host, request), host_(host) {}
 
  protected:
   void default_key(key_code key) override {
@@ -115,8 +115,8 @@ bool model::read_folder(const std::string& dir, std::vector<host_core::panel_ite
   return true;
 }
 
-dialog& model::open_dialog(const host_core::dialog_spec& spec) {
-  dialogs.push_back(std::make_unique<logged_dialog>(*this, spec));
+dialog& model::open_dialog(const host_core::dialog_request& request) {
+  dialogs.push_back(std::make_unique<logged_dialog>(*this, request));
   return *dialogs.back();
 }
 

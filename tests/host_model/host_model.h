@@ -93,7 +93,7 @@ class model : public host_core::host {
 
  protected:
   bool read_folder(const std::string& dir, std::vector<host_core::panel_item>& items) override;
-  dialog& open_dialog(const host_core::dialog_spec& spec) override;
+  dialog& open_dialog(const host_core::dialog_request& request) override;
   void close_dialog(dialog&) override {}
 };
 

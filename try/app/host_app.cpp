@@ -209,8 +209,8 @@ int host_app::message(far_host::DWORD flags, const char*, const char* const* ite
   return show_message(*this, *this, flags, items, count, buttons);
 }
 
-host_core::dialog& host_app::open_dialog(const host_core::dialog_spec& spec) {
-  auto shown = std::make_unique<dialog_window>(*this, *this, spec);
+host_core::dialog& host_app::open_dialog(const host_core::dialog_request& request) {
+  auto shown = std::make_unique<dialog_window>(*this, *this, request);
   open_window(shown.get());
   dialogs_.push_back(std::move(shown));
   return *dialogs_.back();

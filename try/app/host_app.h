@@ -49,7 +49,7 @@ class host_app : public host_core::host, public window_host {
 
  protected:
   bool read_folder(const std::string& dir, std::vector<host_core::panel_item>& items) override;
-  host_core::dialog& open_dialog(const host_core::dialog_spec& spec) override;
+  host_core::dialog& open_dialog(const host_core::dialog_request& request) override;
   void close_dialog(host_core::dialog& shown) override;
 
  private:

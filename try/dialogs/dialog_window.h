@@ -12,8 +12,8 @@ namespace try_host {
 class dialog_window : public host_core::dialog, public window {
  public:
   dialog_window(window_host& screen, host_core::dialog_host& host,
-                const host_core::dialog_spec& spec)
-      : dialog(host, spec), screen_(screen) {}
+                const host_core::dialog_request& request)
+      : dialog(host, request), screen_(screen) {}
 
   void draw(frame& screen) const override;
   bool holds_redraw() const override { return redraw_held(); }
