@@ -35,13 +35,15 @@ dialog::dialog(dialog_host& host, const dialog_request& request)
   if (focus < 0) move_focus(1);
 }
 
-dialog::list_box& dialog::list() {
+std::size_t dialog::list_index() const {
   for (std::size_t i = 0; i < items.size(); ++i)
-    if (items[i].Type == DI_LISTBOX) return lists[i];
-  return lists.at(0);
+    if (items[i].Type == DI_LISTBOX) return i;
+  return 0;
 }
 
-const dialog::list_box& dialog::list() const { return const_cast<dialog*>(this)->list(); }
+dialog::list_box& dialog::list() { return lists.at(list_index()); }
+
+const dialog::list_box& dialog::list() const { return lists.at(list_index()); }
 
 std::vector<std::string> dialog::line_texts() const {
   std::vector<std::string> texts;

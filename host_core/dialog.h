@@ -86,6 +86,7 @@ class dialog {
   virtual void default_key(far_host::key_code key);
 
  private:
+  std::size_t list_index() const;
   far_host::LONG_PARAM notify(int msg, int param1, far_host::LONG_PARAM param2);
   bool close(int code);
   void move_focus(int step);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_set>
 
 #include "host_core/paths.h"
 
@@ -103,13 +104,15 @@ void panel::reread(const folder_reader& read) {
   std::vector<panel_item> fresh;
   if (!read || !read(dir, fresh)) return;
   const std::string cursor = name_at_cursor(files);
-  const std::vector<panel_item> old = std::move(files.items);
+  // The selection goes over by name through a set, as a folder may hold 100,000 items.
+  std::unordered_set<std::string> chosen;
+  for (const panel_item& item : files.items)
+    if (item.Flags & PPIF_SELECTED) chosen.insert(item.FindData.cFileName);
   const int top = files.top;
   files.assign(std::move(fresh));
-  for (panel_item& item : files.items) {
-    const int was = index_of(old, item.FindData.cFileName);
-    if (was >= 0) item.Flags |= old[was].Flags & PPIF_SELECTED;
-  }
+  if (!chosen.empty())
+    for (panel_item& item : files.items)
+      if (chosen.count(item.FindData.cFileName)) item.Flags |= PPIF_SELECTED;
   sort_items(files.items, files.order, sort_mode, reversed);
   files.top = top;
   keep_cursor_on(cursor);
