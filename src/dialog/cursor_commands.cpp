@@ -1,4 +1,5 @@
 // Cursor walks with live preview, reorders of the display order, and renumbering.
+#include "dialog/typed_ahead.h"
 #include "dialog/view_list_dialog.h"
 #include "views/view_numbers.h"
 
@@ -35,7 +36,10 @@ void view_list::present_cursor(far_host::FarListPos pos) {
   (*cursor_node)->check_exists();
   send(far_host::DM_ENABLEREDRAW, 0, 0);
   fill(cursor_node, pos.SelectPos, pos.TopPos);
-  owner->preview_cursor_view();
+  if (key_press_waiting())
+    preview_deferred = true;
+  else
+    owner->preview_cursor_view();
   send(far_host::DM_ENABLEREDRAW, 1, 0);
   send(far_host::DM_REDRAW, 0, 0);
   set_list_pos(pos);

@@ -1,3 +1,5 @@
+#include "dialog/reported_keys.h"
+#include "dialog/typed_ahead.h"
 #include "dialog/view_list_dialog.h"
 #include "host/message_ids.h"
 #include "host/windows_api.h"
@@ -23,6 +25,21 @@ bool on_nt_family() {
          version.dwPlatformId != VER_PLATFORM_WIN32_WINDOWS;
 }
 
+// FAR 3 hands a wheel turn over the dialog in as a mouse event, FAR 1.7x as a key: the key it
+// would be, or 0 for any other mouse event.
+key_code wheel_key(LONG_PARAM record_address) {
+  const auto* record = reinterpret_cast<const MOUSE_EVENT_RECORD*>(record_address);
+  if (!record || !(record->dwEventFlags & MOUSE_WHEELED)) return 0;
+  const auto turn = static_cast<SHORT>(record->dwButtonState >> 16);
+  if (turn == 0) return 0;
+  const DWORD held = record->dwControlKeyState;
+  key_code key = turn > 0 ? far_host::KEY_MSWHEEL_UP : far_host::KEY_MSWHEEL_DOWN;
+  if (held & (LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED)) key |= far_host::KEY_CTRL;
+  if (held & (LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED)) key |= far_host::KEY_ALT;
+  if (held & SHIFT_PRESSED) key |= far_host::KEY_SHIFT;
+  return key;
+}
+
 }  // namespace
 
 LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, int param1,
@@ -34,8 +51,15 @@ LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, in
       self.dialog_handle = nullptr;
       post_remaining_keys();
       return 1;
-    case far_host::DN_KEY:
-      return play_key(static_cast<key_code>(param2), handle_key_callback, &self) ? 1 : 0;
+    case far_host::DN_KEY: return self.take_key(table_key(static_cast<key_code>(param2))) ? 1 : 0;
+    case far_host::DN_MOUSECLICK:
+    case far_host::DN_MOUSEEVENT: {
+      const key_code wheel = wheel_key(param2);
+      if (!wheel) break;
+      self.take_key(wheel);
+      // Handled: DN_MOUSECLICK says so with 1, DN_MOUSEEVENT with 0 (the host does nothing more).
+      return message == far_host::DN_MOUSECLICK ? 1 : 0;
+    }
     case far_host::DN_ENTERIDLE:
       if (!self.quick_switch) break;
       if (!ctrl_held()) self.commit_switch();
@@ -44,6 +68,12 @@ LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, in
     default: break;
   }
   return host_api.DefDlgProc(dialog, message, param1, param2);
+}
+
+bool view_list_dialog_impl::take_key(key_code key) {
+  const bool handled = play_key(key, handle_key_callback, this);
+  if (list.preview_deferred && dialog_handle && !key_press_waiting()) preview_cursor_view();
+  return handled;
 }
 
 bool handle_key_callback(void* context, key_code key) {
@@ -123,6 +153,7 @@ bool view_list_dialog_impl::handle_key(key_code key) {
 }
 
 void view_list_dialog_impl::preview_cursor_view() {
+  list.preview_deferred = false;
   view* under_cursor = *list.cursor_node;
   if (under_cursor == list.applied_view) return;
   list.applied_view = under_cursor;
@@ -130,6 +161,7 @@ void view_list_dialog_impl::preview_cursor_view() {
 }
 
 void view_list_dialog_impl::restore_active_view() {
+  list.preview_deferred = false;
   view* own = active_slot->shown();
   if (own == list.applied_view) return;
   list.applied_view = own;

@@ -48,6 +48,7 @@ int view_list_dialog_impl::run() {
   list.cursor_node = find_view(view_order, active_slot->shown());
   layout(list.cursor_node, 0, 0);
   list.applied_view = *list.cursor_node;
+  list.preview_deferred = false;
   return host_api.DialogEx(host_api.ModuleNumber, -1, -1, width, height, help_topic, items, 3, 0, 0,
                            view_list_dialog_proc, 0);
 }

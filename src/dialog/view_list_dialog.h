@@ -57,6 +57,8 @@ class view_list {
   view_list_dialog_impl* owner;
   view_position cursor_node;
   view* applied_view = nullptr;  // not owned
+  // A cursor step skipped its preview because another key was already waiting.
+  bool preview_deferred = false;
   int widest_name = 0;
 
  private:
@@ -80,6 +82,8 @@ class view_list_dialog_impl final : public view_list_dialog,
   void relayout();
   far_host::LONG_PARAM init_dialog(far_host::HANDLE handle);
 
+  // A key, or its key macro, through handle_key; then the preview that typing ahead put off.
+  bool take_key(far_host::key_code key);
   bool handle_key(far_host::key_code key);
   void preview_cursor_view();
   void restore_active_view();

@@ -237,6 +237,8 @@ constexpr int DN_CLOSE = DM_CLOSE;
 constexpr int DN_KEY = DM_KEY;
 constexpr int DN_ENTERIDLE = 0x1008;
 constexpr int DN_INITDIALOG = 0x100C;
+constexpr int DN_MOUSECLICK = 0x100F;
+constexpr int DN_MOUSEEVENT = 0x1012;
 
 // Panel commands for Control.
 constexpr int FCTL_GETPANELINFO = 1;

@@ -15,7 +15,10 @@ constexpr key_code KEY_TAB = 0x09;
 constexpr key_code KEY_ENTER = 0x0D;
 constexpr key_code KEY_ESC = 0x1B;
 constexpr key_code KEY_SPACE = 0x20;
+constexpr key_code KEY_BACKQUOTE = 0x60;
 constexpr key_code KEY_TILDE = 0x7E;
+// The key under Esc by its virtual-key code, as FAR 1.75 reports it with Ctrl under one setting.
+constexpr key_code KEY_OEM_3 = 0xC0;
 constexpr key_code KEY_PGUP = 0x121;
 constexpr key_code KEY_PGDN = 0x122;
 constexpr key_code KEY_END = 0x123;
@@ -26,6 +29,9 @@ constexpr key_code KEY_RIGHT = 0x127;
 constexpr key_code KEY_DOWN = 0x128;
 constexpr key_code KEY_INS = 0x12D;
 constexpr key_code KEY_DEL = 0x12E;
+// NumPad keys with NumLock off, as FAR 1.75 and FAR 3 report them: 0x100 + the virtual-key code.
+constexpr key_code KEY_NUMPAD0 = 0x160;
+constexpr key_code KEY_NUMDEL = 0x16E;
 constexpr key_code KEY_F1 = 0x170;
 constexpr key_code KEY_F3 = 0x172;
 constexpr key_code KEY_F4 = 0x173;

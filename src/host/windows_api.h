@@ -28,6 +28,7 @@ using HKEY = struct native_hkey*;
 using PHKEY = HKEY*;
 using REGSAM = DWORD;
 using CHAR = char;
+using WCHAR = std::uint16_t;
 
 struct COORD {
   SHORT X, Y;
@@ -41,6 +42,31 @@ struct CONSOLE_SCREEN_BUFFER_INFO {
   WORD wAttributes;
   SMALL_RECT srWindow;
   COORD dwMaximumWindowSize;
+};
+struct KEY_EVENT_RECORD {
+  BOOL bKeyDown;
+  WORD wRepeatCount;
+  WORD wVirtualKeyCode;
+  WORD wVirtualScanCode;
+  union {
+    WCHAR UnicodeChar;
+    CHAR AsciiChar;
+  } uChar;
+  DWORD dwControlKeyState;
+};
+struct MOUSE_EVENT_RECORD {
+  COORD dwMousePosition;
+  DWORD dwButtonState;
+  DWORD dwControlKeyState;
+  DWORD dwEventFlags;
+};
+// Only the kinds of input the plugin looks at.
+struct INPUT_RECORD {
+  WORD EventType;
+  union {
+    KEY_EVENT_RECORD KeyEvent;
+    MOUSE_EVENT_RECORD MouseEvent;
+  } Event;
 };
 struct OSVERSIONINFOA {
   DWORD dwOSVersionInfoSize;
@@ -58,10 +84,28 @@ struct SECURITY_ATTRIBUTES;
 
 inline HKEY const HKEY_CURRENT_USER =
     reinterpret_cast<HKEY>(static_cast<std::intptr_t>(0x80000001));
+constexpr DWORD STD_INPUT_HANDLE = static_cast<DWORD>(-10);
 constexpr DWORD STD_OUTPUT_HANDLE = static_cast<DWORD>(-11);
+constexpr WORD KEY_EVENT = 1;
+constexpr WORD MOUSE_EVENT = 2;
+constexpr DWORD MOUSE_WHEELED = 4;
+constexpr DWORD RIGHT_ALT_PRESSED = 0x1;
+constexpr DWORD LEFT_ALT_PRESSED = 0x2;
+constexpr DWORD RIGHT_CTRL_PRESSED = 0x4;
+constexpr DWORD LEFT_CTRL_PRESSED = 0x8;
+constexpr DWORD SHIFT_PRESSED = 0x10;
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
+constexpr int VK_SHIFT = 0x10;
 constexpr int VK_CONTROL = 0x11;
+constexpr int VK_MENU = 0x12;
+constexpr int VK_CAPITAL = 0x14;
+constexpr int VK_LWIN = 0x5B;
+constexpr int VK_APPS = 0x5D;
+constexpr int VK_NUMLOCK = 0x90;
+constexpr int VK_SCROLL = 0x91;
+constexpr int VK_LSHIFT = 0xA0;
+constexpr int VK_RMENU = 0xA5;
 constexpr LONG ERROR_SUCCESS = 0;
 constexpr LONG ERROR_FILE_NOT_FOUND = 2;
 constexpr LONG ERROR_MORE_DATA = 234;
@@ -80,6 +124,7 @@ constexpr DWORD VER_PLATFORM_WIN32_NT = 2;
 DWORD GetFileAttributesA(const char* path);
 HANDLE GetStdHandle(DWORD which);
 BOOL GetConsoleScreenBufferInfo(HANDLE console, CONSOLE_SCREEN_BUFFER_INFO* info);
+BOOL PeekConsoleInputA(HANDLE console, INPUT_RECORD* records, DWORD length, LPDWORD read);
 BOOL GetVersionExA(OSVERSIONINFOA* info);
 SHORT GetKeyState(int virtual_key);
 DWORD GetEnvironmentVariableA(const char* name, char* buffer, DWORD size);

@@ -140,6 +140,57 @@ TEST_F(dialog_keys, keys_are_compared_whole) {
   EXPECT_STREQ(active_slot->shown()->path(), "C:\\V2") << "Shift+Ctrl~ is CtrlShift~: up";
 }
 
+TEST_F(dialog_keys, numpad_keys_and_ctrl_backquote_are_the_keys_of_the_table) {
+  constexpr key_code numpad_down = KEY_NUMPAD0 + 2;
+  constexpr key_code numpad_up = KEY_NUMPAD0 + 8;
+  host.key(numpad_down);
+  host.then([&] { EXPECT_EQ(active_dir(), "C:\\V1"); });
+  host.keys({KEY_CTRL | numpad_up, KEY_CTRL | KEY_BACKQUOTE});
+  host.then([&] { EXPECT_EQ(active_dir(), "C:\\V2"); });
+  host.keys({KEY_CTRL | KEY_SHIFT | KEY_BACKQUOTE, KEY_CTRL | KEY_OEM_3, KEY_ALT | numpad_down,
+             KEY_NUMPAD0 + 5, KEY_BACKQUOTE, KEY_NUMDEL});
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(
+      host.calls("default key"),
+      (std::vector<std::string>{"default key 0x2000162", "default key 0x165", "default key 0x60"}))
+      << "a key the list does not take reaches the host as it came";
+  EXPECT_EQ(order_numbers(), (std::vector<int>{2, 3, 1}))
+      << "Ctrl+NumPad 8 moved V1 up, Del took V2";
+}
+
+TEST_F(dialog_keys, keys_typed_ahead_skip_the_previews_between_them_and_end_as_single_steps) {
+  std::vector<std::string> ends;
+  for (bool typed_ahead : {false, true}) {
+    // The keys at the front of the feed wait in the console's input, as typed ahead.
+    if (typed_ahead)
+      win.console_input = [&] {
+        std::vector<INPUT_RECORD> waiting;
+        for (const auto& next : host.feed) {
+          if (next.kind != host_model::event::key) break;
+          INPUT_RECORD record{};
+          record.EventType = KEY_EVENT;
+          record.Event.KeyEvent.bKeyDown = 1;
+          record.Event.KeyEvent.wVirtualKeyCode = 0x28;
+          waiting.push_back(record);
+        }
+        return waiting;
+      };
+    host.log.clear();
+    // Eight steps, and a key the list leaves to the host: the put-off preview comes after it.
+    for (int i = 0; i < 8; ++i) host.key(i == 4 ? KEY_NUMPAD0 + 2 : KEY_DOWN);
+    host.key(KEY_ALT | 'X');
+    host.then([&] {
+      ends.push_back(active_dir() + " " + std::to_string(list().list().pos.SelectPos) + " " +
+                     std::to_string(list().list().pos.TopPos) + " " + lines().front());
+    });
+    host.key(KEY_ESC);
+    open();
+    EXPECT_EQ(dirs_set(), typed_ahead ? 2 : 9) << "and one more for Esc";
+  }
+  EXPECT_EQ(ends[0], ends[1]);
+}
+
 TEST_F(dialog_keys, closing_by_the_host_restores_and_closing_with_a_code_does_not) {
   host.key(KEY_DOWN);
   open();

@@ -116,6 +116,14 @@ BOOL GetConsoleScreenBufferInfo(HANDLE, CONSOLE_SCREEN_BUFFER_INFO* info) {
   return 1;
 }
 
+BOOL PeekConsoleInputA(HANDLE, INPUT_RECORD* records, DWORD length, LPDWORD read) {
+  if (!state().console_input) return 0;
+  const std::vector<INPUT_RECORD> waiting = state().console_input();
+  *read = std::min(length, static_cast<DWORD>(waiting.size()));
+  std::copy_n(waiting.begin(), *read, records);
+  return 1;
+}
+
 BOOL GetVersionExA(OSVERSIONINFOA* info) {
   if (info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA)) return 0;
   info->dwPlatformId = state().platform_id;

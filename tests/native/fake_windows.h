@@ -1,6 +1,7 @@
 // A stand-in for the few Windows calls the plugin makes, settable per test.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -31,6 +32,8 @@ struct machine {
   SHORT console_cols = 120;
   SHORT console_rows = 40;
   bool ctrl_down = false;
+  // What waits in the console's input, peeked at; none by default, as in hosts without a console.
+  std::function<std::vector<INPUT_RECORD>()> console_input;
   DWORD platform_id = VER_PLATFORM_WIN32_NT;
   std::map<std::string, std::string> environment;
   registry_key current_user;

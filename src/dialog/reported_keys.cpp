@@ -1,0 +1,34 @@
+#include "dialog/reported_keys.h"
+
+namespace far_tolvane {
+
+using far_host::key_code;
+
+namespace {
+
+constexpr key_code modifiers = 0xFF000000;
+// NumPad 0 to 9 with NumLock off, in key order; NumPad 5 has no grey twin.
+constexpr key_code numpad_twins[] = {far_host::KEY_INS,   far_host::KEY_END,  far_host::KEY_DOWN,
+                                     far_host::KEY_PGDN,  far_host::KEY_LEFT, 0,
+                                     far_host::KEY_RIGHT, far_host::KEY_HOME, far_host::KEY_UP,
+                                     far_host::KEY_PGUP};
+
+key_code grey_twin(key_code base) {
+  if (base >= far_host::KEY_NUMPAD0 && base < far_host::KEY_NUMPAD0 + 10)
+    return numpad_twins[base - far_host::KEY_NUMPAD0];
+  if (base == far_host::KEY_NUMDEL) return far_host::KEY_DEL;
+  return 0;
+}
+
+}  // namespace
+
+key_code table_key(key_code reported) {
+  const key_code held = reported & modifiers;
+  const key_code base = reported & ~modifiers;
+  if (const key_code twin = grey_twin(base)) return held | twin;
+  const bool backquote = base == far_host::KEY_BACKQUOTE || base == far_host::KEY_OEM_3;
+  if (backquote && (held & far_host::KEY_CTRL)) return held | far_host::KEY_TILDE;
+  return reported;
+}
+
+}  // namespace far_tolvane

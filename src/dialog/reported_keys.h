@@ -1,0 +1,14 @@
+// The codes hosts report for one key differ: FAR 1.75 and FAR 3 give the NumPad's navigation keys
+// codes of their own and report Ctrl with the key under Esc as '`' (or its virtual-key code).
+// The list's key table and key macros speak of the grey keys and of '~'.
+#pragma once
+
+#include "host/key_codes.h"
+
+namespace far_tolvane {
+
+// The key as the list's key table names it: a NumPad key as its grey twin, Ctrl with '`' as
+// Ctrl with '~'; modifiers are kept, any other code is returned as it is.
+far_host::key_code table_key(far_host::key_code reported);
+
+}  // namespace far_tolvane
