@@ -2,9 +2,43 @@
 
 #include <algorithm>
 
+#include "host/windows_api.h"
+
 namespace host_core {
 
 using namespace far_host;
+
+namespace {
+
+// The console's record of a wheel turn at a place on the screen, as FAR 3 hands it on.
+MOUSE_EVENT_RECORD wheel_record(key_code wheel, int x, int y) {
+  MOUSE_EVENT_RECORD record{};
+  record.dwMousePosition.X = static_cast<SHORT>(x);
+  record.dwMousePosition.Y = static_cast<SHORT>(y);
+  const bool up = (wheel & ~(KEY_CTRL | KEY_ALT | KEY_SHIFT)) == KEY_MSWHEEL_UP;
+  record.dwButtonState = static_cast<DWORD>(static_cast<WORD>(up ? 120 : -120)) << 16;
+  if (wheel & KEY_CTRL) record.dwControlKeyState |= LEFT_CTRL_PRESSED;
+  if (wheel & KEY_ALT) record.dwControlKeyState |= LEFT_ALT_PRESSED;
+  if (wheel & KEY_SHIFT) record.dwControlKeyState |= SHIFT_PRESSED;
+  record.dwEventFlags = MOUSE_WHEELED;
+  return record;
+}
+
+}  // namespace
+
+host_ways far175_ways() {
+  host_ways ways;
+  ways.panels_drawn_under_dialogs = false;
+  return ways;
+}
+
+host_ways far3_ways() {
+  host_ways ways;
+  ways.idle_notices = false;
+  ways.wheel_as_mouse = true;
+  ways.clips_centred_text = true;
+  return ways;
+}
 
 dialog::dialog(dialog_host& host, const dialog_request& request)
     : x2(request.x2),
@@ -51,6 +85,14 @@ std::vector<std::string> dialog::line_texts() const {
   return texts;
 }
 
+std::string dialog::shown_text(int index) const {
+  const FarDialogItem& item = items[index];
+  std::string text = item.Data;
+  if (host_.ways.clips_centred_text && item.X1 == -1)
+    text.resize(std::min(text.size(), static_cast<std::size_t>(std::max(width - 10, 0))));
+  return text;
+}
+
 int dialog::list_rows(int index) const {
   const FarDialogItem& item = items[index];
   return std::max(1, item.Y2 - item.Y1 + 1 - ((item.Flags & DIF_LISTNOBOX) ? 0 : 2));
@@ -62,7 +104,7 @@ void dialog::screen_resized() {
 
 void dialog::centre() {
   centred = true;
-  const COORD screen = host_.screen_size();
+  const far_host::COORD screen = host_.screen_size();
   x = (screen.X - width) / 2;
   y = (screen.Y - height) / 2;
 }
@@ -85,7 +127,9 @@ void dialog::move_focus(int step) {
   }
 }
 
-LONG_PARAM dialog::default_proc(int msg, int, LONG_PARAM) { return msg == DN_CLOSE ? 1 : 0; }
+LONG_PARAM dialog::default_proc(int msg, int, LONG_PARAM) {
+  return msg == DN_CLOSE || msg == DN_MOUSEEVENT ? 1 : 0;
+}
 
 LONG_PARAM dialog::notify(int msg, int param1, LONG_PARAM param2) {
   return proc_ ? proc_(this, msg, param1, param2) : default_proc(msg, param1, param2);
@@ -109,7 +153,10 @@ int dialog::run(LONG_PARAM param) {
       closed = true;
       exit_code = -1;
     } else if (next.kind == event::idle) {
-      notify(DN_ENTERIDLE, 0, 0);
+      if (host_.ways.idle_notices) notify(DN_ENTERIDLE, 0, 0);
+    } else if (next.kind == event::wheel && host_.ways.wheel_as_mouse) {
+      MOUSE_EVENT_RECORD record = wheel_record(next.code, x + width / 2, y + height / 2);
+      if (notify(DN_MOUSEEVENT, -1, reinterpret_cast<LONG_PARAM>(&record))) default_key(next.code);
     } else if (!notify(DN_KEY, std::max(focus, 0), static_cast<LONG_PARAM>(next.code))) {
       default_key(next.code);
     }
@@ -179,13 +226,13 @@ LONG_PARAM dialog::message(int msg, int param1, LONG_PARAM param2) {
       items[param1] = *reinterpret_cast<const FarDialogItem*>(param2);
       return 1;
     case DM_RESIZEDIALOG: {
-      const auto& size = *reinterpret_cast<const COORD*>(param2);
+      const auto& size = *reinterpret_cast<const far_host::COORD*>(param2);
       width = size.X;
       height = size.Y;
       return 1;
     }
     case DM_MOVEDIALOG: {
-      const auto& to = *reinterpret_cast<const COORD*>(param2);
+      const auto& to = *reinterpret_cast<const far_host::COORD*>(param2);
       if (param1 && to.X == -1 && to.Y == -1) {
         centre();
         return 1;
@@ -193,7 +240,7 @@ LONG_PARAM dialog::message(int msg, int param1, LONG_PARAM param2) {
       centred = false;
       if (param1) {
         // -1 centres on that axis.
-        const COORD screen = host_.screen_size();
+        const far_host::COORD screen = host_.screen_size();
         x = to.X == -1 ? (screen.X - width) / 2 : to.X;
         y = to.Y == -1 ? (screen.Y - height) / 2 : to.Y;
       } else {

@@ -10,11 +10,26 @@
 
 namespace host_core {
 
-// `none` only wakes the dialog to look at its state again, as after something closed it.
+// `none` only wakes the dialog to look at its state again, as after something closed it. A wheel
+// turn carries the wheel key it is in FAR 1.7x, with the modifiers held.
 struct event {
-  enum kind_t { key, idle, quit, none } kind = none;
+  enum kind_t { key, wheel, idle, quit, none } kind = none;
   far_host::key_code code = 0;
 };
+
+// Where the real hosts differ in what a plugin's dialog meets; FAR 1.70's ways by default.
+struct host_ways {
+  // FAR 1.7x send DN_ENTERIDLE while a dialog waits; FAR 3 never does.
+  bool idle_notices = true;
+  // FAR 3 hands a wheel turn over a dialog in as DN_MOUSEEVENT, FAR 1.7x as a wheel key.
+  bool wheel_as_mouse = false;
+  // FAR 3 clips a centred text (X1 = -1) to the dialog's width - 10.
+  bool clips_centred_text = false;
+  // FAR 1.75 draws a panel on FCTL_REDRAWPANEL only while no dialog covers the panels.
+  bool panels_drawn_under_dialogs = true;
+};
+host_ways far175_ways();
+host_ways far3_ways();
 
 // What a running dialog needs of the host.
 class dialog_host {
@@ -25,6 +40,8 @@ class dialog_host {
   virtual void redraw() = 0;
   virtual far_host::COORD screen_size() const = 0;
   virtual void show_help(const std::string& topic) = 0;
+
+  host_ways ways;
 };
 
 // DialogEx's arguments.
@@ -52,14 +69,16 @@ class dialog {
 
   int run(far_host::LONG_PARAM param);
   far_host::LONG_PARAM message(int msg, int param1, far_host::LONG_PARAM param2);
-  // The host's own answer to a notification, DefDlgProc's: closing is allowed, and nothing else
-  // has a default effect.
+  // The host's own answer to a notification, DefDlgProc's: closing is allowed, a mouse event goes
+  // on to the host's handling, and nothing else has a default effect.
   static far_host::LONG_PARAM default_proc(int msg, int param1, far_host::LONG_PARAM param2);
 
   // The first list box's state; this plugin's dialogs have at most one.
   list_box& list();
   const list_box& list() const;
   std::vector<std::string> line_texts() const;
+  // A text item's text as the host shows it.
+  std::string shown_text(int index) const;
   // Rows a list item shows, inside its frame unless it has none.
   int list_rows(int index) const;
   // The screen has a new size: a centred dialog is centred again.
@@ -82,7 +101,7 @@ class dialog {
   int exit_code = -1;
 
  protected:
-  // A key that the dialog procedure left to the host.
+  // A key, or a wheel turn, that the dialog procedure left to the host.
   virtual void default_key(far_host::key_code key);
 
  private:

@@ -55,8 +55,7 @@ LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, in
     case far_host::DN_MOUSECLICK:
     case far_host::DN_MOUSEEVENT: {
       const key_code wheel = wheel_key(param2);
-      if (!wheel) break;
-      self.take_key(wheel);
+      if (!wheel || !self.take_key(wheel)) break;
       // Handled: DN_MOUSECLICK says so with 1, DN_MOUSEEVENT with 0 (the host does nothing more).
       return message == far_host::DN_MOUSECLICK ? 1 : 0;
     }

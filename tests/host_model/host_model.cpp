@@ -126,6 +126,7 @@ host_core::event model::next_event() {
     feed.pop_front();
     switch (next.kind) {
       case event::key: return {host_core::event::key, next.code};
+      case event::wheel: return {host_core::event::wheel, next.code};
       case event::idle: return {host_core::event::idle};
       case event::ctrl_down:
       case event::ctrl_up:

@@ -24,7 +24,7 @@ using host_core::panel;
 
 // One event of the key feed; dialogs take them in order while they run.
 struct event {
-  enum kind_t { key, idle, ctrl_down, ctrl_up, action } kind;
+  enum kind_t { key, wheel, idle, ctrl_down, ctrl_up, action } kind;
   far_host::key_code code = 0;
   std::function<void()> run;
 };
@@ -45,6 +45,8 @@ class model : public host_core::host {
   void keys(std::initializer_list<far_host::key_code> codes) {
     for (auto code : codes) key(code);
   }
+  // A turn of the mouse wheel over the dialog, named by its wheel key.
+  void wheel(far_host::key_code code) { feed.push_back({event::wheel, code, {}}); }
   void idle() { feed.push_back({event::idle, 0, {}}); }
   void ctrl(bool down) { feed.push_back({down ? event::ctrl_down : event::ctrl_up, 0, {}}); }
   void then(std::function<void()> run) { feed.push_back({event::action, 0, std::move(run)}); }

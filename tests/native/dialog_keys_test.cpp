@@ -191,6 +191,27 @@ TEST_F(dialog_keys, keys_typed_ahead_skip_the_previews_between_them_and_end_as_s
   EXPECT_EQ(ends[0], ends[1]);
 }
 
+TEST_F(dialog_keys, a_wheel_turn_steps_as_a_key_or_as_a_mouse_event_and_other_mouse_events_pass) {
+  for (const host_core::host_ways& ways : {host_core::host_ways{}, host_core::far3_ways()}) {
+    host.ways = ways;
+    host.log.clear();
+    host.wheel(KEY_MSWHEEL_DOWN);
+    host.then([&] {
+      EXPECT_EQ(active_dir(), "C:\\V1");
+      MOUSE_EVENT_RECORD click{};
+      click.dwButtonState = 1;
+      const auto record = reinterpret_cast<LONG_PARAM>(&click);
+      EXPECT_EQ(view_list_dialog_proc(&list(), DN_MOUSECLICK, 2, record), 0);
+      EXPECT_EQ(view_list_dialog_proc(&list(), DN_MOUSEEVENT, -1, record), 1);
+    });
+    host.wheel(KEY_CTRL | KEY_MSWHEEL_UP);
+    host.key(KEY_ESC);
+    open();
+    EXPECT_EQ(host.calls("default key"), (std::vector<std::string>{"default key 0x1000203"}))
+        << "Ctrl with the wheel is no key of the list";
+  }
+}
+
 TEST_F(dialog_keys, closing_by_the_host_restores_and_closing_with_a_code_does_not) {
   host.key(KEY_DOWN);
   open();
