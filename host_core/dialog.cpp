@@ -16,7 +16,7 @@ MOUSE_EVENT_RECORD wheel_record(key_code wheel, int x, int y) {
   record.dwMousePosition.X = static_cast<SHORT>(x);
   record.dwMousePosition.Y = static_cast<SHORT>(y);
   const bool up = (wheel & ~(KEY_CTRL | KEY_ALT | KEY_SHIFT)) == KEY_MSWHEEL_UP;
-  record.dwButtonState = static_cast<DWORD>(static_cast<WORD>(up ? 120 : -120)) << 16;
+  record.dwButtonState = static_cast<::DWORD>(static_cast<WORD>(up ? 120 : -120)) << 16;
   if (wheel & KEY_CTRL) record.dwControlKeyState |= LEFT_CTRL_PRESSED;
   if (wheel & KEY_ALT) record.dwControlKeyState |= LEFT_ALT_PRESSED;
   if (wheel & KEY_SHIFT) record.dwControlKeyState |= SHIFT_PRESSED;
@@ -28,12 +28,14 @@ MOUSE_EVENT_RECORD wheel_record(key_code wheel, int x, int y) {
 
 host_ways far175_ways() {
   host_ways ways;
+  ways.version = (2634 << 16) | (1 << 8) | 75;
   ways.panels_drawn_under_dialogs = false;
   return ways;
 }
 
 host_ways far3_ways() {
   host_ways ways;
+  ways.version = (6727 << 16) | (3 << 8);
   ways.idle_notices = false;
   ways.wheel_as_mouse = true;
   ways.clips_centred_text = true;
@@ -88,8 +90,9 @@ std::vector<std::string> dialog::line_texts() const {
 std::string dialog::shown_text(int index) const {
   const FarDialogItem& item = items[index];
   std::string text = item.Data;
-  if (host_.ways.clips_centred_text && item.X1 == -1)
-    text.resize(std::min(text.size(), static_cast<std::size_t>(std::max(width - 10, 0))));
+  if (!host_.ways.clips_centred_text) return text;
+  const int room = item.X1 == -1 ? width - 10 : item.X2 - item.X1 + 1;
+  text.resize(std::min(text.size(), static_cast<std::size_t>(std::max(room, 0))));
   return text;
 }
 
@@ -156,7 +159,8 @@ int dialog::run(LONG_PARAM param) {
       if (host_.ways.idle_notices) notify(DN_ENTERIDLE, 0, 0);
     } else if (next.kind == event::wheel && host_.ways.wheel_as_mouse) {
       MOUSE_EVENT_RECORD record = wheel_record(next.code, x + width / 2, y + height / 2);
-      if (notify(DN_MOUSEEVENT, -1, reinterpret_cast<LONG_PARAM>(&record))) default_key(next.code);
+      if (!notify(DN_MOUSECLICK, std::max(focus, 0), reinterpret_cast<LONG_PARAM>(&record)))
+        default_key(next.code);
     } else if (!notify(DN_KEY, std::max(focus, 0), static_cast<LONG_PARAM>(next.code))) {
       default_key(next.code);
     }

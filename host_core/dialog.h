@@ -17,13 +17,15 @@ struct event {
   far_host::key_code code = 0;
 };
 
-// Where the real hosts differ in what a plugin's dialog meets; FAR 1.70's ways by default.
+// Where the real hosts differ in what a plugin meets; FAR 1.70's ways by default.
 struct host_ways {
+  // The version word ACTL_GETFARVERSION answers: 1.70 build 2087 by default.
+  int version = (2087 << 16) | (1 << 8) | 70;
   // FAR 1.7x send DN_ENTERIDLE while a dialog waits; FAR 3 never does.
   bool idle_notices = true;
-  // FAR 3 hands a wheel turn over a dialog in as DN_MOUSEEVENT, FAR 1.7x as a wheel key.
+  // FAR 3 hands a wheel turn over a dialog in as DN_MOUSECLICK, FAR 1.7x as a wheel key.
   bool wheel_as_mouse = false;
-  // FAR 3 clips a centred text (X1 = -1) to the dialog's width - 10.
+  // FAR 3 clips a centred text (X1 = -1) to the dialog's width - 10, a placed one to X1..X2.
   bool clips_centred_text = false;
   // FAR 1.75 draws a panel on FCTL_REDRAWPANEL only while no dialog covers the panels.
   bool panels_drawn_under_dialogs = true;

@@ -38,8 +38,6 @@ LONG_PARAM FARAPI table_def_dlg_proc(HANDLE handle, int msg, int param1, LONG_PA
 int FARAPI table_name_to_key(const char* name) { return name_to_key(name); }
 char* FARAPI table_trunc_path(char* text, int max_length) { return trunc_path(text, max_length); }
 
-constexpr int get_far_version = 0;
-
 }  // namespace
 
 host::host() {
@@ -83,6 +81,10 @@ bool host::change_dir(panel& target, const std::string& dir) {
 
 void host::reread(panel& target) { target.reread(reader()); }
 
+void host::draw_panels() {
+  for (panel& side : panels) side.drawn_dir = side.dir;
+}
+
 dialog* host::open_dialog_of(HANDLE handle) const {
   for (dialog* shown : open_dialogs)
     if (shown == handle) return shown;
@@ -101,11 +103,19 @@ int host::control(HANDLE panels_handle, int command, void* param) {
     panels[side].report(side == active, side == 0, report_, *static_cast<PanelInfo*>(param));
     return 1;
   }
-  return active_panel().command(command, param, reader());
+  const int done = active_panel().command(command, param, reader());
+  if (command == FCTL_REDRAWPANEL && (ways.panels_drawn_under_dialogs || open_dialogs.empty()))
+    draw_panels();
+  return done;
 }
 
 int host::adv_control(int command, void* param) {
-  if (command == get_far_version) return host_version;
+  if (command == ACTL_GETFARVERSION) return ways.version;
+  if (command == ACTL_REDRAWALL) {
+    if ((ways.version & 0xFFFF) == ((1 << 8) | 70)) return 0;  // FAR 1.70 has no such command
+    draw_panels();
+    return 1;
+  }
   if (command != ACTL_POSTKEYSEQUENCE || !param) return 0;
   const auto& sequence = *static_cast<const KeySequence*>(param);
   for (int i = 0; i < sequence.Count; ++i) posted.push_back(sequence.Sequence[i]);
@@ -131,6 +141,7 @@ void host::close_dialog(dialog& shown) {
   own_dialogs_.erase(std::remove_if(own_dialogs_.begin(), own_dialogs_.end(),
                                     [&](const auto& owned) { return owned.get() == &shown; }),
                      own_dialogs_.end());
+  draw_panels();
   redraw();
 }
 

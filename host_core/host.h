@@ -14,8 +14,8 @@
 
 namespace host_core {
 
-// The version this host claims: 1.70 build 2087, in the host's version word.
-constexpr int host_version = (2087 << 16) | (1 << 8) | 70;
+// The version this host claims by default, in the host's version word.
+constexpr int host_version = host_ways{}.version;
 
 class host : public dialog_host {
  public:
@@ -34,6 +34,8 @@ class host : public dialog_host {
   // Moves a panel to a folder as the host would; false, with nothing changed, when it cannot.
   bool change_dir(panel& target, const std::string& dir);
   void reread(panel& target);
+  // The screen shows both panels as they are now.
+  void draw_panels();
   // The running dialog that a handle names, or null.
   dialog* open_dialog_of(far_host::HANDLE handle) const;
 

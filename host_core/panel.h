@@ -56,6 +56,7 @@ class panel {
  public:
   panel_kind kind = panel_kind::files;
   std::string dir;
+  std::string drawn_dir;   // the folder the screen shows for the panel
   item_list files;         // the folder, kept while another kind covers it
   item_list plugin_items;  // the stand-in plugin panel's own items
   int view_mode = 2;

@@ -48,10 +48,19 @@ LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, in
   switch (message) {
     case far_host::DN_CLOSE:
       if (param1 < 0) self.restore_active_view();
+      self.wakeups.stop();
       self.dialog_handle = nullptr;
       post_remaining_keys();
       return 1;
-    case far_host::DN_KEY: return self.take_key(table_key(static_cast<key_code>(param2))) ? 1 : 0;
+    case far_host::DN_KEY: {
+      const key_code key = table_key(static_cast<key_code>(param2));
+      // Ctrl alone: let go by the user, or a wake-up's tap.
+      if (key == far_host::KEY_CTRL && self.quick_switch) {
+        self.poll_ctrl();
+        return 1;
+      }
+      return self.take_key(key) ? 1 : 0;
+    }
     case far_host::DN_MOUSECLICK:
     case far_host::DN_MOUSEEVENT: {
       const key_code wheel = wheel_key(param2);
@@ -61,7 +70,7 @@ LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, in
     }
     case far_host::DN_ENTERIDLE:
       if (!self.quick_switch) break;
-      if (!ctrl_held()) self.commit_switch();
+      self.poll_ctrl();
       return 1;
     case far_host::DN_INITDIALOG: return self.init_dialog(dialog);
     default: break;
@@ -142,6 +151,10 @@ bool view_list_dialog_impl::handle_key(key_code key) {
     if (on_nt_family()) {
       quick_switch = !quick_switch;
       relayout();
+      if (quick_switch)
+        wakeups.start();
+      else
+        wakeups.stop();
     }
   } else if (key == (KEY_CTRL | 'R')) {
     list.refresh_command();
@@ -156,7 +169,7 @@ void view_list_dialog_impl::preview_cursor_view() {
   view* under_cursor = *list.cursor_node;
   if (under_cursor == list.applied_view) return;
   list.applied_view = under_cursor;
-  under_cursor->apply();
+  apply_under_list(under_cursor);
 }
 
 void view_list_dialog_impl::restore_active_view() {
@@ -173,12 +186,20 @@ void view_list_dialog_impl::commit_switch() {
   close();
 }
 
+void view_list_dialog_impl::poll_ctrl() {
+  if (!ctrl_held()) commit_switch();
+}
+
 void view_list_dialog_impl::refuse(int title_id) {
   notice.show(quick_switch, title_id);
   if (quick_switch) close();
 }
 
-// Every close of the dialog's own making passes 0, so DN_CLOSE never restores for it.
-void view_list_dialog_impl::close() { send(far_host::DM_CLOSE, 0, 0); }
+// Every close of the dialog's own making passes 0, so DN_CLOSE never restores for it. No wake-up
+// may reach the panels after it.
+void view_list_dialog_impl::close() {
+  wakeups.stop();
+  send(far_host::DM_CLOSE, 0, 0);
+}
 
 }  // namespace far_tolvane

@@ -27,6 +27,14 @@ FarDialogItem text_item(int type, int x1, int y1, const char* text) {
 
 int length(const char* text) { return static_cast<int>(std::strlen(text)); }
 
+// Centred on the columns the host would centre it on (X1 = -1), but placed: FAR 3 clips a
+// centred text to the box's width - 10, which cut the longest line.
+void centre_text(FarDialogItem& item, int box_width) {
+  const int text_length = length(item.Data);
+  item.X1 = std::max(0, (box_width - text_length) / 2);
+  item.X2 = std::min(item.X1 + text_length, box_width) - 1;
+}
+
 }  // namespace
 
 void substitute_kind(const char* format, const char* kind, char (&text)[512]) {
@@ -61,6 +69,8 @@ bool notice_box::show(bool quick, int title_id) {
   const int box_width =
       fit_console({inner_width + 2 * mx + 4, box_height}, {2 * mx + 3, box_height}, quick).width;
 
+  centre_text(items[1], box_width);
+  centre_text(items[2], box_width);
   items[0].X2 = box_width - mx - 1;
   items[0].Y2 = box_height - my - 1;
   items[3] = text_item(far_host::DI_BUTTON, -1, box_height - my - 2, GetMsg(far_host::MOk));
@@ -88,7 +98,10 @@ LONG_PARAM FARAPI notice_box_proc(far_host::HANDLE dialog, int message, int para
     }
     return 0;
   }
-  if (message == far_host::DN_ENTERIDLE && box.quick_switch && GetKeyState(VK_CONTROL) >= 0)
+  // An idle moment, or Ctrl alone: let go by the user, or the list's wake-up tap.
+  const bool look_at_ctrl = message == far_host::DN_ENTERIDLE ||
+                            (message == far_host::DN_KEY && param2 == far_host::KEY_CTRL);
+  if (look_at_ctrl && box.quick_switch && GetKeyState(VK_CONTROL) >= 0)
     host_api.SendDlgMessage(box.dialog_handle, far_host::DM_CLOSE, 0, 0);
   return host_api.DefDlgProc(dialog, message, param1, param2);
 }

@@ -11,7 +11,7 @@ void view_list::relayout_and_apply(far_host::FarListPos pos) {
   send(far_host::DM_ENABLEREDRAW, 0, 0);
   owner->layout(cursor_node, pos.SelectPos, pos.TopPos);
   applied_view = *cursor_node;
-  applied_view->apply();
+  apply_under_list(applied_view);
   send(far_host::DM_ENABLEREDRAW, 1, 0);
   send(far_host::DM_REDRAW, 0, 0);
 }
@@ -37,7 +37,7 @@ bool view_list::add_view_command(view_position (*make)(view_position)) {
 
 // The panel may have gone to C:\ before the new view's capture failed: it is put back.
 void view_list::new_view_command() {
-  if (!add_view_command(create_view_at)) applied_view->apply();
+  if (!add_view_command(create_view_at)) apply_under_list(applied_view);
 }
 
 void view_list::clone_view_command() { add_view_command(clone_view_at); }

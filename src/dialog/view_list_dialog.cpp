@@ -41,6 +41,12 @@ void destroy_view_list_dialog() { dialog_instance.reset(); }
 view_list_dialog_impl::view_list_dialog_impl() : static_items{}, list(this) {}
 
 // Without memory for its lines the list is not shown, and nothing has changed.
+void apply_under_list(view* shown) {
+  shown->apply();
+  if (host_hides_panels_under_dialogs())
+    host_api.AdvControl(host_api.ModuleNumber, far_host::ACTL_REDRAWALL, nullptr);
+}
+
 int view_list_dialog_impl::run() {
   if (!list.reserve_lines(static_cast<int>(view_order.size()))) return -1;
   quick_switch = false;

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "dialog/ctrl_wakeups.h"
 #include "dialog/notice_box.h"
 #include "dialog/static_items.h"
 #include "host/far_api.h"
@@ -88,6 +89,8 @@ class view_list_dialog_impl final : public view_list_dialog,
   void preview_cursor_view();
   void restore_active_view();
   void commit_switch();
+  // Quick switch ends with a commit once Ctrl is found up.
+  void poll_ctrl();
 
   far_host::LONG_PARAM send(int message, int param1, far_host::LONG_PARAM param2) const;
 
@@ -97,6 +100,7 @@ class view_list_dialog_impl final : public view_list_dialog,
   view_list list;
   notice_box notice;
   bool quick_switch = false;
+  ctrl_wakeups wakeups;
 
  private:
   void refuse(int title_id);
@@ -111,6 +115,10 @@ void destroy_view_list_dialog();
 far_host::LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, int param1,
                                                   far_host::LONG_PARAM param2);
 bool handle_key_callback(void* context, far_host::key_code key);
+
+// Applies a view to the focused panel while the list stays open over it. FAR 1.75 draws the
+// panel's change there only when the whole screen is redrawn.
+void apply_under_list(view* shown);
 
 // Digits of the number column: those of the largest view number.
 int number_column_width();

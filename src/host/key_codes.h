@@ -29,9 +29,10 @@ constexpr key_code KEY_RIGHT = 0x127;
 constexpr key_code KEY_DOWN = 0x128;
 constexpr key_code KEY_INS = 0x12D;
 constexpr key_code KEY_DEL = 0x12E;
-// NumPad keys with NumLock off, as FAR 1.75 and FAR 3 report them: 0x100 + the virtual-key code.
+// NumPad keys with NumLock off, as FAR 1.75 and FAR 3 report them: 0x100 + the virtual-key code
+// of the digit, and a code of its own for Del.
 constexpr key_code KEY_NUMPAD0 = 0x160;
-constexpr key_code KEY_NUMDEL = 0x16E;
+constexpr key_code KEY_NUMDEL = 0x209;
 constexpr key_code KEY_F1 = 0x170;
 constexpr key_code KEY_F3 = 0x172;
 constexpr key_code KEY_F4 = 0x173;

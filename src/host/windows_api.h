@@ -86,6 +86,9 @@ inline HKEY const HKEY_CURRENT_USER =
     reinterpret_cast<HKEY>(static_cast<std::intptr_t>(0x80000001));
 constexpr DWORD STD_INPUT_HANDLE = static_cast<DWORD>(-10);
 constexpr DWORD STD_OUTPUT_HANDLE = static_cast<DWORD>(-11);
+constexpr DWORD INFINITE = 0xFFFFFFFF;
+constexpr DWORD WAIT_TIMEOUT = 258;
+#define WINAPI
 constexpr WORD KEY_EVENT = 1;
 constexpr WORD MOUSE_EVENT = 2;
 constexpr DWORD MOUSE_WHEELED = 4;
@@ -125,6 +128,16 @@ DWORD GetFileAttributesA(const char* path);
 HANDLE GetStdHandle(DWORD which);
 BOOL GetConsoleScreenBufferInfo(HANDLE console, CONSOLE_SCREEN_BUFFER_INFO* info);
 BOOL PeekConsoleInputA(HANDLE console, INPUT_RECORD* records, DWORD length, LPDWORD read);
+BOOL GetNumberOfConsoleInputEvents(HANDLE console, LPDWORD count);
+BOOL WriteConsoleInputW(HANDLE console, const INPUT_RECORD* records, DWORD length, LPDWORD written);
+using LPTHREAD_START_ROUTINE = DWORD (*)(void* parameter);
+HANDLE CreateThread(SECURITY_ATTRIBUTES* security, std::size_t stack_size,
+                    LPTHREAD_START_ROUTINE start, void* parameter, DWORD flags, LPDWORD id);
+HANDLE CreateEventA(SECURITY_ATTRIBUTES* security, BOOL manual_reset, BOOL initial_state,
+                    const char* name);
+BOOL SetEvent(HANDLE event);
+DWORD WaitForSingleObject(HANDLE object, DWORD milliseconds);
+BOOL CloseHandle(HANDLE object);
 BOOL GetVersionExA(OSVERSIONINFOA* info);
 SHORT GetKeyState(int virtual_key);
 DWORD GetEnvironmentVariableA(const char* name, char* buffer, DWORD size);

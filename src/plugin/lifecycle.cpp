@@ -67,6 +67,7 @@ void set_startup_info(const far_host::PluginStartupInfo* info) {
   }
   host_too_old = false;
   std::memcpy(&host_api, info, sizeof host_api);
+  host_version_word = 0;
   std::memcpy(&host_standard_functions, info->FSF, sizeof host_standard_functions);
   host_api.FSF = &host_standard_functions;
 

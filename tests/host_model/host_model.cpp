@@ -127,7 +127,10 @@ host_core::event model::next_event() {
     switch (next.kind) {
       case event::key: return {host_core::event::key, next.code};
       case event::wheel: return {host_core::event::wheel, next.code};
-      case event::idle: return {host_core::event::idle};
+      case event::idle:
+        if (!ways.idle_notices && woken_by_plugin && woken_by_plugin())
+          return {host_core::event::key, KEY_CTRL};
+        return {host_core::event::idle};
       case event::ctrl_down:
       case event::ctrl_up:
         if (set_ctrl) set_ctrl(next.kind == event::ctrl_down);

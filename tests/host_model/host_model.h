@@ -77,6 +77,9 @@ class model : public host_core::host {
   // Folders whose items a scenario makes up, texts and all, instead of list_dir's plain names.
   std::map<std::string, std::vector<far_host::PluginPanelItem>> made_up_dirs;
   std::function<void(bool)> set_ctrl;
+  // Whether the plugin's thread taps Ctrl into the console: a host without idle notices then
+  // hands the dialog Ctrl alone where it would have been idle.
+  std::function<bool()> woken_by_plugin;
 
   int message(DWORD flags, const char* help, const char* const* items, int count,
               int buttons) override;

@@ -1,5 +1,6 @@
 #include "dialog/view_list_dialog.h"
 #include "native/plugin_fixture.h"
+#include "plugin/host_api.h"
 
 using namespace far_tolvane;
 using namespace far_host;
@@ -109,6 +110,23 @@ TEST_F(dialog_keys, quick_switch_follows_the_cursor_while_ctrl_is_held_and_commi
   EXPECT_EQ(order_numbers(), (std::vector<int>{3, 2, 1, 4}));
 }
 
+TEST_F(dialog_keys, without_idle_notices_a_quick_switch_commits_on_the_wake_up_after_release) {
+  host.ways = host_core::far3_ways();
+  quick_mode();
+  host.key(ctrl_tilde);
+  host.idle();
+  host.then([&] {
+    EXPECT_FALSE(list().closed) << "Ctrl is still held";
+    EXPECT_EQ(win.open_threads, 1);
+  });
+  host.ctrl(false);
+  host.idle();
+  open();
+  EXPECT_FALSE(host.ran_dry);
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
+  EXPECT_EQ(win.open_threads + win.open_events, 0);
+}
+
 TEST_F(dialog_keys, in_quick_switch_ctrl_arrows_walk_and_ctrl_enter_does_not_toggle) {
   quick_mode();
   host.keys({KEY_CTRL | KEY_DOWN, KEY_CTRL | KEY_DOWN, KEY_CTRL | KEY_UP, KEY_CTRL | KEY_ENTER});
@@ -209,6 +227,21 @@ TEST_F(dialog_keys, a_wheel_turn_steps_as_a_key_or_as_a_mouse_event_and_other_mo
     open();
     EXPECT_EQ(host.calls("default key"), (std::vector<std::string>{"default key 0x1000203"}))
         << "Ctrl with the wheel is no key of the list";
+  }
+}
+
+TEST_F(dialog_keys, a_preview_shows_under_the_list_in_every_host) {
+  for (const host_core::host_ways& ways :
+       {host_core::host_ways{}, host_core::far175_ways(), host_core::far3_ways()}) {
+    host.ways = ways;
+    host_version_word = 0;  // the plugin asks a host once
+    host.log.clear();
+    host.keys({KEY_DOWN, KEY_CTRL | KEY_F3});
+    host.then([&] { EXPECT_EQ(host.active_panel().drawn_dir, "C:\\V1"); });
+    host.key(KEY_ESC);
+    open();
+    const bool far175 = !ways.panels_drawn_under_dialogs;
+    EXPECT_EQ(host.calls("AdvControl 27").size(), far175 ? 2u : 0u) << "the step and the clone";
   }
 }
 

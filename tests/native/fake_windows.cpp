@@ -124,6 +124,42 @@ BOOL PeekConsoleInputA(HANDLE, INPUT_RECORD* records, DWORD length, LPDWORD read
   return 1;
 }
 
+BOOL GetNumberOfConsoleInputEvents(HANDLE, LPDWORD count) {
+  *count = 0;
+  return 1;
+}
+
+BOOL WriteConsoleInputW(HANDLE, const INPUT_RECORD*, DWORD length, LPDWORD written) {
+  *written = length;
+  return 1;
+}
+
+namespace {
+HANDLE const thread_handle = reinterpret_cast<HANDLE>(0x7001);
+HANDLE const event_handle = reinterpret_cast<HANDLE>(0x7002);
+}  // namespace
+
+HANDLE CreateThread(SECURITY_ATTRIBUTES*, std::size_t, LPTHREAD_START_ROUTINE, void*, DWORD,
+                    LPDWORD) {
+  ++state().open_threads;
+  return thread_handle;
+}
+
+HANDLE CreateEventA(SECURITY_ATTRIBUTES*, BOOL, BOOL, const char*) {
+  ++state().open_events;
+  return event_handle;
+}
+
+BOOL SetEvent(HANDLE) { return 1; }
+
+DWORD WaitForSingleObject(HANDLE, DWORD) { return 0; }
+
+BOOL CloseHandle(HANDLE object) {
+  if (object == thread_handle) --state().open_threads;
+  if (object == event_handle) --state().open_events;
+  return 1;
+}
+
 BOOL GetVersionExA(OSVERSIONINFOA* info) {
   if (info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA)) return 0;
   info->dwPlatformId = state().platform_id;

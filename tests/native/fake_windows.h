@@ -34,6 +34,9 @@ struct machine {
   bool ctrl_down = false;
   // What waits in the console's input, peeked at; none by default, as in hosts without a console.
   std::function<std::vector<INPUT_RECORD>()> console_input;
+  // Threads and events made and not yet closed; no thread runs here.
+  int open_threads = 0;
+  int open_events = 0;
   DWORD platform_id = VER_PLATFORM_WIN32_NT;
   std::map<std::string, std::string> environment;
   registry_key current_user;

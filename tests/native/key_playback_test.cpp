@@ -77,7 +77,7 @@ TEST_F(key_playback_test, a_remapped_key_plays_through_the_dialog_and_the_panels
   EXPECT_FALSE(host.ran_dry);
   EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
   EXPECT_EQ(host.posted_keys, (std::vector<std::vector<DWORD>>{{KEY_DOWN, KEY_ESC}}));
-  EXPECT_EQ(host.calls("AdvControl"), std::vector<std::string>{"AdvControl 8"});
+  EXPECT_EQ(host.calls("AdvControl 8"), std::vector<std::string>{"AdvControl 8"});
 }
 
 TEST_F(key_playback_test, an_empty_sequence_swallows_its_trigger_and_unknown_keys_reach_the_host) {

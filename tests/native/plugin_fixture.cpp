@@ -24,6 +24,7 @@ void connect(host_model::model& host, fake_windows::machine& win) {
   host.load_language_file(TOLVANE_LANG_DIR "/TolvaneEng.lng");
   host.list_dir = [&win](const std::string& dir) { return win.list_dir(dir); };
   host.set_ctrl = [&win](bool down) { win.ctrl_down = down; };
+  host.woken_by_plugin = [&win] { return win.open_threads > 0; };
   win.add_dir("C:\\");
 }
 
