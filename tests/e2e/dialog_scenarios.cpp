@@ -1,5 +1,5 @@
-// Whole openings of the list on real directories: the road of one key, a cancelled preview
-// and a quick switch committed by releasing Ctrl.
+// Whole openings of the list on real directories: the road of one key, a cancelled preview,
+// a quick switch committed by releasing Ctrl, and the ways of FAR 1.75 and FAR 3.
 #include "e2e/sim.h"
 
 using namespace far_host;
@@ -75,5 +75,38 @@ SCENARIO(a_quick_switch_commits_when_ctrl_is_released) {
   ctx.host->key(KEY_ESC);
   dll.open();
   CHECK(ctx.host->list_dialog()->line_texts()[0].find(ctx.dir("Left")) != std::string::npos);
+  dll.exit_far();
+}
+
+SCENARIO(in_far175_a_preview_is_drawn_under_the_list_and_numpad_keys_and_ctrl_backquote_step) {
+  sim::plugin dll(ctx.dll_path);
+  ctx.host->ways = host_core::far175_ways();
+  three_views(ctx, dll);
+  ctx.host->key(KEY_NUMPAD0 + 2);
+  ctx.host->then([&] { CHECK(ctx.host->active_panel().drawn_dir == ctx.dir("Left")); });
+  ctx.host->key(KEY_CTRL | KEY_BACKQUOTE);
+  ctx.host->then([&] { CHECK(ctx.host->active_panel().drawn_dir == ctx.dir("Third")); });
+  ctx.host->key(KEY_ESC);
+  dll.open();
+  CHECK(!ctx.host->ran_dry);
+  dll.exit_far();
+}
+
+SCENARIO(in_far3_the_wheel_steps_and_a_quick_switch_commits_on_the_plugins_wake_up) {
+  sim::plugin dll(ctx.dll_path);
+  ctx.host->ways = host_core::far3_ways();
+  three_views(ctx, dll);
+  ctx.host->wheel(KEY_MSWHEEL_DOWN);
+  ctx.host->then([&] { CHECK(ctx.host->active_panel().dir == ctx.dir("Left")); });
+  ctx.host->ctrl(true);
+  ctx.host->keys({KEY_CTRL | 'Q', KEY_CTRL | KEY_TILDE});
+  ctx.host->idle();
+  ctx.host->then([&] { CHECK(!ctx.host->list_dialog()->closed); });
+  ctx.host->ctrl(false);
+  ctx.host->idle();
+  dll.open();
+  CHECK(!ctx.host->ran_dry);
+  CHECK(ctx.host->active_panel().dir == ctx.dir("Third"));
+  CHECK(ctx.host->posted_keys.empty());
   dll.exit_far();
 }

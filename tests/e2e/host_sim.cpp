@@ -85,6 +85,24 @@ void remove_tree(const std::string& dir) {
   RemoveDirectoryA(dir.c_str());
 }
 
+// FAR 3 calls a waiting dialog only for input: a Ctrl tap the plugin wrote into the console
+// reaches it as Ctrl alone. Waits a little for one, taking whatever the console holds.
+bool console_tapped_ctrl() {
+  HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  for (int waited = 0; waited < 400; waited += 10) {
+    DWORD count = 0;
+    INPUT_RECORD records[16];
+    if (GetNumberOfConsoleInputEvents(input, &count) && count &&
+        ReadConsoleInputW(input, records, 16, &count))
+      for (DWORD i = 0; i < count; ++i)
+        if (records[i].EventType == KEY_EVENT && !records[i].Event.KeyEvent.bKeyDown &&
+            records[i].Event.KeyEvent.wVirtualKeyCode == VK_CONTROL)
+          return true;
+    Sleep(10);
+  }
+  return false;
+}
+
 std::string folder_of(const std::string& path) {
   const std::size_t cut = path.find_last_of("\\/");
   return cut == std::string::npos ? "." : path.substr(0, cut);
@@ -117,6 +135,10 @@ int main(int argc, char** argv) {
       return host_core::read_real_folder(dir, false, items);
     };
     host.set_ctrl = host_core::set_ctrl_key;
+    host.woken_by_plugin = sim::console_tapped_ctrl;
+    // The keys come from the scenario: what the terminal puts in the console is no key typed
+    // ahead, and a host would have read it.
+    host.taking_key = [] { FlushConsoleInputBuffer(GetStdHandle(STD_INPUT_HANDLE)); };
     sim::context ctx{argv[1], root, &host, 0};
     std::printf("%s\n", each.name);
     each.run(ctx);

@@ -125,7 +125,9 @@ host_core::event model::next_event() {
     event next = std::move(feed.front());
     feed.pop_front();
     switch (next.kind) {
-      case event::key: return {host_core::event::key, next.code};
+      case event::key:
+        if (taking_key) taking_key();
+        return {host_core::event::key, next.code};
       case event::wheel: return {host_core::event::wheel, next.code};
       case event::idle:
         if (!ways.idle_notices && woken_by_plugin && woken_by_plugin())

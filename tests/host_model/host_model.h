@@ -80,6 +80,8 @@ class model : public host_core::host {
   // Whether the plugin's thread taps Ctrl into the console: a host without idle notices then
   // hands the dialog Ctrl alone where it would have been idle.
   std::function<bool()> woken_by_plugin;
+  // Called as each key is taken: a host reading a console takes what else waits there.
+  std::function<void()> taking_key;
 
   int message(DWORD flags, const char* help, const char* const* items, int count,
               int buttons) override;
