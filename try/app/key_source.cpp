@@ -48,6 +48,9 @@ far_host::key_code playback_keys::wait_key(unsigned timeout_ms) {
     finished_ = true;
     return 0;
   }
+  // The keys come from the list: what the terminal put in the console meanwhile is no key typed
+  // ahead, and a host reading the console would have taken it.
+  FlushConsoleInputBuffer(GetStdHandle(STD_INPUT_HANDLE));
   const played_key& key = keys_[next_++];
   last_ = key.name;
   if (pace_ms_) Sleep(key.code ? pace_ms_ : static_cast<DWORD>(wait_ms_));
