@@ -205,6 +205,7 @@ TEST_F(dialog_keys, keys_typed_ahead_skip_the_previews_between_them_and_end_as_s
     host.key(KEY_ESC);
     open();
     EXPECT_EQ(dirs_set(), typed_ahead ? 2 : 9) << "and one more for Esc";
+    EXPECT_EQ(active_dir(), "C:\\Left");
   }
   EXPECT_EQ(ends[0], ends[1]);
 }
