@@ -13,6 +13,15 @@ namespace far_tolvane {
 using far_host::FarListItem;
 using far_host::LONG_PARAM;
 
+namespace {
+
+// The host counts lines in ints; null when memory is short.
+FarListItem* new_lines(int count) {
+  return new (std::nothrow) FarListItem[static_cast<std::size_t>(count)];
+}
+
+}  // namespace
+
 int number_column_width() {
   int digits = 1;
   for (int number = largest_view_number(); number >= 10; number /= 10) ++digits;
@@ -45,13 +54,15 @@ bool view_list::reserve_lines(int count) {
   if (count <= line_capacity) return true;
   // Room to grow, or short of memory just what is asked for.
   int size = std::max(count, line_capacity + line_capacity / 2);
-  std::unique_ptr<FarListItem[]> fresh(new (std::nothrow) FarListItem[size]);
+  std::unique_ptr<FarListItem[]> fresh(new_lines(size));
   if (!fresh && size > count) {
     size = count;
-    fresh.reset(new (std::nothrow) FarListItem[size]);
+    fresh.reset(new_lines(size));
   }
   if (!fresh) return false;
-  if (line_count > 0) std::memcpy(fresh.get(), lines.get(), line_count * sizeof(FarListItem));
+  if (line_count > 0)
+    std::memcpy(fresh.get(), lines.get(),
+                static_cast<std::size_t>(line_count) * sizeof(FarListItem));
   lines = std::move(fresh);
   line_capacity = size;
   far_list.Items = lines.get();
