@@ -112,13 +112,13 @@ void view_list::list_window_top(far_host::FarListPos& pos) const {
   const int rows = list_height();
   const int half = rows / 2;
   // The cursor line stays on row half - 1 of the window, except in a one-row window, which has
-  // no row above the cursor line.
-  if (count < rows || pos.SelectPos < half)
+  // no row above the cursor line; near the end the window ends with the list.
+  if (pos.SelectPos < half)
     pos.TopPos = 0;
   else if (pos.SelectPos + half + 1 < count)
     pos.TopPos = pos.SelectPos - std::max(half - 1, 0);
   else
-    pos.TopPos = count - rows;
+    pos.TopPos = std::max(count - rows, 0);
 }
 
 far_host::FarListPos view_list::current_pos() const {

@@ -147,7 +147,7 @@ TEST_F(dialog_keys, closing_by_the_host_restores_and_closing_with_a_code_does_no
   EXPECT_EQ(list().exit_code, -1);
   EXPECT_EQ(active_dir(), "C:\\Left");
   host.key(KEY_DOWN);
-  host.then([&] { host.send_dlg_message(&list(), DM_CLOSE, 5, 0); });
+  host.then([&] { host.send_dlg_message(&list(), DM_CLOSE, 0, 0); });
   open();
   EXPECT_EQ(active_dir(), "C:\\V1");
   EXPECT_EQ(dialog_instance->dialog_handle, nullptr);

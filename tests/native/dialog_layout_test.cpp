@@ -154,14 +154,19 @@ TEST_F(dialog_layout, the_top_line_keeps_the_cursor_near_the_middle_of_the_windo
   view_list& state = dialog_instance->list;
   FarDialogItem& box = dialog_instance->items[2];
   box.Y1 = 2;
-  box.Y2 = 11;
   state.far_list.ItemsNumber = 30;
-  const std::pair<int, int> expected[] = {{3, 0}, {5, 1}, {12, 8}, {23, 19}, {24, 20}, {29, 20}};
-  for (auto [select, top] : expected) {
-    far_host::FarListPos pos{select, -7};
+  // In a window of 9 rows line 25 is the first whose window ends with the list.
+  const struct {
+    int rows, select, top;
+  } expected[] = {{10, 3, 0},   {10, 5, 1},   {10, 12, 8}, {10, 23, 19},
+                  {10, 24, 20}, {10, 29, 20}, {9, 25, 21}};
+  for (const auto& each : expected) {
+    box.Y2 = box.Y1 + each.rows - 1;
+    far_host::FarListPos pos{each.select, -7};
     state.list_window_top(pos);
-    EXPECT_EQ(pos.TopPos, top) << select;
+    EXPECT_EQ(pos.TopPos, each.top) << each.rows << " rows, line " << each.select;
   }
+  box.Y2 = 11;
   state.far_list.ItemsNumber = 8;
   for (int select = 0; select < 8; ++select) {
     far_host::FarListPos pos{select, 5};

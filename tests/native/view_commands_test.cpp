@@ -75,6 +75,8 @@ TEST_F(view_commands, the_tenth_view_widens_the_number_column_and_the_dialog) {
   });
   host.key(KEY_ESC);
   open();
+  EXPECT_EQ(host.calls("DM_SETDLGITEM"),
+            (std::vector<std::string>{"DM_SETDLGITEM 0", "DM_SETDLGITEM 1", "DM_SETDLGITEM 2"}));
   EXPECT_EQ(host.calls("DM_RESIZEDIALOG").size(), 1u);
   EXPECT_EQ(host.calls("DM_MOVEDIALOG").back(), "DM_MOVEDIALOG 1 -1 -1");
 }
