@@ -154,7 +154,8 @@ TEST_F(dialog_keys, closing_by_the_host_restores_and_closing_with_a_code_does_no
 }
 
 TEST_F(dialog_keys, every_change_is_drawn_once_after_it) {
-  host.keys({KEY_DOWN, KEY_CTRL | 'F', KEY_CTRL | KEY_DOWN, KEY_CTRL | 'R', KEY_END});
+  host.keys({KEY_DOWN, KEY_CTRL | 'F', KEY_CTRL | KEY_DOWN, KEY_CTRL | 'R', KEY_END,
+             KEY_CTRL | KEY_SHIFT | KEY_F5});
   host.then([&] { EXPECT_EQ(list().redraw_off, 0); });
   host.key(KEY_ESC);
   open();
@@ -170,5 +171,5 @@ TEST_F(dialog_keys, every_change_is_drawn_once_after_it) {
       EXPECT_EQ(depth, 0);
     }
   }
-  EXPECT_EQ(count_calls(host, "DM_REDRAW"), 5);
+  EXPECT_EQ(count_calls(host, "DM_REDRAW"), 6);
 }
