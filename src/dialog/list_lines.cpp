@@ -35,10 +35,6 @@ void view_list::measure(int& width, int& count) {
   width = 0;
   count = 0;
   widest_name = 0;
-  if (view_order.empty()) {
-    width = 4;
-    return;
-  }
   const int digits = number_column_width();
   for (const view* shown : view_order) {
     const int name = static_cast<int>(std::strlen(GetMsg(shown->kind_message_id())));
@@ -60,9 +56,6 @@ bool view_list::reserve_lines(int count) {
     fresh.reset(new_lines(size));
   }
   if (!fresh) return false;
-  if (line_count > 0)
-    std::memcpy(fresh.get(), lines.get(),
-                static_cast<std::size_t>(line_count) * sizeof(FarListItem));
   lines = std::move(fresh);
   line_capacity = size;
   far_list.Items = lines.get();
@@ -94,8 +87,7 @@ void view_list::fill(view_position cursor, int select_pos, int) {
     line->Reserved[0] = line->Reserved[1] = line->Reserved[2] = 0;
     ++line;
   }
-  line_count = static_cast<int>(view_order.size());
-  far_list = {line_count, lines.get()};
+  far_list = {static_cast<int>(view_order.size()), lines.get()};
 
   if (!owner->dialog_handle) return;
   send(far_host::DM_LISTSET, 2, reinterpret_cast<LONG_PARAM>(&far_list));

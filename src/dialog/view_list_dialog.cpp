@@ -41,15 +41,15 @@ void destroy_view_list_dialog() { dialog_instance.reset(); }
 view_list_dialog_impl::view_list_dialog_impl() : static_items{}, list(this) {}
 
 // Without memory for its lines the list is not shown, and nothing has changed.
-int view_list_dialog_impl::run() {
-  if (!list.reserve_lines(static_cast<int>(view_order.size()))) return -1;
+void view_list_dialog_impl::run() {
+  if (!list.reserve_lines(static_cast<int>(view_order.size()))) return;
   quick_switch = false;
   fixed_order = false;
   list.cursor_node = find_view(view_order, active_slot->shown());
   layout(list.cursor_node, 0, 0);
   list.applied_view = *list.cursor_node;
-  return host_api.DialogEx(host_api.ModuleNumber, -1, -1, width, height, help_topic, items, 3, 0, 0,
-                           view_list_dialog_proc, 0);
+  host_api.DialogEx(host_api.ModuleNumber, -1, -1, width, height, help_topic, items, 3, 0, 0,
+                    view_list_dialog_proc, 0);
 }
 
 void view_list_dialog_impl::layout(view_position cursor, int select_pos, int top_pos) {
@@ -94,9 +94,6 @@ void view_list_dialog_impl::relayout() {
   far_host::FarListPos pos{};
   send(far_host::DM_LISTGETCURPOS, 2, reinterpret_cast<LONG_PARAM>(&pos));
   send(far_host::DM_ENABLEREDRAW, 0, 0);
-  width = 0;
-  height = 0;
-  list.widest_name = 0;
   layout(list.cursor_node, pos.SelectPos, pos.TopPos);
   send(far_host::DM_ENABLEREDRAW, 1, 0);
   send(far_host::DM_REDRAW, 0, 0);

@@ -49,6 +49,14 @@ const char* dialog_message_name(int msg) {
 
 bool reserved_params_zero(int msg, int param1, LONG_PARAM param2) {
   switch (msg) {
+    case DM_LISTSET: {
+      if (!param2) return true;
+      const auto& list = *reinterpret_cast<const FarList*>(param2);
+      for (int i = 0; i < list.ItemsNumber; ++i)
+        for (const DWORD reserved : list.Items[i].Reserved)
+          if (reserved != 0) return false;
+      return true;
+    }
     case DM_REDRAW: return param1 == 0 && param2 == 0;
     case DM_RESIZEDIALOG: return param1 == 0;
     case DM_CLOSE:
