@@ -62,6 +62,10 @@ TEST_F(view_commands, a_new_view_takes_the_smallest_free_number_and_the_cursor_l
   });
   host.key(KEY_ESC);
   open();
+  EXPECT_EQ(host.calls("Control SETPANELDIR"),
+            (std::vector<std::string>{"Control SETPANELDIR C:\\V2", "Control SETPANELDIR C:\\",
+                                      "Control SETPANELDIR C:\\", "Control SETPANELDIR C:\\Left"}))
+      << "the preview, the move to C:\\ and the new view's apply, the restore";
 }
 
 TEST_F(view_commands, the_tenth_view_widens_the_number_column_and_the_dialog) {
