@@ -56,7 +56,6 @@ void view_list_dialog_impl::layout(view_position cursor, int select_pos, int top
   const int mx = quick_switch ? 0 : 2;
   const int my = quick_switch ? 0 : 1;
 
-  list.far_list = {0, nullptr};
   list.measure(width, height);
   const int title_width = static_cast<int>(std::strlen(GetMsg(far_host::MListTitle))) + 4;
   width = std::max(width, title_width);

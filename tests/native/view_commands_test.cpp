@@ -87,7 +87,9 @@ TEST_F(view_commands, the_tenth_view_widens_the_number_column_and_the_dialog) {
   EXPECT_EQ(host.calls("DM_SETDLGITEM"),
             (std::vector<std::string>{"DM_SETDLGITEM 0", "DM_SETDLGITEM 1", "DM_SETDLGITEM 2"}));
   EXPECT_EQ(host.calls("DM_RESIZEDIALOG").size(), 1u);
-  EXPECT_EQ(host.calls("DM_MOVEDIALOG").back(), "DM_MOVEDIALOG 1 -1 -1");
+  EXPECT_EQ(host.calls("DM_MOVEDIALOG"),
+            (std::vector<std::string>{"DM_MOVEDIALOG 1 -1 -1", "DM_MOVEDIALOG 1 -1 -1"}))
+      << "centred at the start and after the change";
 }
 
 TEST_F(view_commands, a_clone_stands_above_its_source_with_the_same_location) {
