@@ -13,6 +13,15 @@ namespace far_tolvane {
 using far_host::FarListItem;
 using far_host::LONG_PARAM;
 
+namespace {
+
+// The host counts lines in ints; null when memory is short.
+FarListItem* new_lines(int count) {
+  return new (std::nothrow) FarListItem[static_cast<std::size_t>(count)];
+}
+
+}  // namespace
+
 int number_column_width() {
   int digits = 1;
   for (int number = largest_view_number(); number >= 10; number /= 10) ++digits;
@@ -26,10 +35,6 @@ void view_list::measure(int& width, int& count) {
   width = 0;
   count = 0;
   widest_name = 0;
-  if (view_order.empty()) {
-    width = 4;
-    return;
-  }
   const int digits = number_column_width();
   for (const view* shown : view_order) {
     const int name = static_cast<int>(std::strlen(GetMsg(shown->kind_message_id())));
@@ -45,13 +50,12 @@ bool view_list::reserve_lines(int count) {
   if (count <= line_capacity) return true;
   // Room to grow, or short of memory just what is asked for.
   int size = std::max(count, line_capacity + line_capacity / 2);
-  std::unique_ptr<FarListItem[]> fresh(new (std::nothrow) FarListItem[size]);
+  std::unique_ptr<FarListItem[]> fresh(new_lines(size));
   if (!fresh && size > count) {
     size = count;
-    fresh.reset(new (std::nothrow) FarListItem[size]);
+    fresh.reset(new_lines(size));
   }
   if (!fresh) return false;
-  if (line_count > 0) std::memcpy(fresh.get(), lines.get(), line_count * sizeof(FarListItem));
   lines = std::move(fresh);
   line_capacity = size;
   far_list.Items = lines.get();
@@ -83,8 +87,7 @@ void view_list::fill(view_position cursor, int select_pos, int) {
     line->Reserved[0] = line->Reserved[1] = line->Reserved[2] = 0;
     ++line;
   }
-  line_count = static_cast<int>(view_order.size());
-  far_list = {line_count, lines.get()};
+  far_list = {static_cast<int>(view_order.size()), lines.get()};
 
   if (!owner->dialog_handle) return;
   send(far_host::DM_LISTSET, 2, reinterpret_cast<LONG_PARAM>(&far_list));
@@ -101,13 +104,13 @@ void view_list::list_window_top(far_host::FarListPos& pos) const {
   const int rows = list_height();
   const int half = rows / 2;
   // The cursor line stays on row half - 1 of the window, except in a one-row window, which has
-  // no row above the cursor line.
-  if (count < rows || pos.SelectPos < half)
+  // no row above the cursor line; near the end the window ends with the list.
+  if (pos.SelectPos < half)
     pos.TopPos = 0;
   else if (pos.SelectPos + half + 1 < count)
     pos.TopPos = pos.SelectPos - std::max(half - 1, 0);
   else
-    pos.TopPos = count - rows;
+    pos.TopPos = std::max(count - rows, 0);
 }
 
 far_host::FarListPos view_list::current_pos() const {

@@ -46,7 +46,6 @@ void view_list::delete_view_command() {
   if (owned_views.size() <= 2) return;
   const bool was_active = *cursor_node == active_slot->shown();
   far_host::FarListPos pos = current_pos();
-  if (applied_view == *cursor_node) applied_view = nullptr;
   cursor_node = delete_view_at(cursor_node);
   while (cursor_node != view_order.end() && is_shown_on_other_panel(*cursor_node)) {
     ++cursor_node;

@@ -63,7 +63,6 @@ void view_list_dialog_impl::layout(view_position cursor, int select_pos, int top
   const int mx = quick_switch ? 0 : 2;
   const int my = quick_switch ? 0 : 1;
 
-  list.far_list = {0, nullptr};
   list.measure(width, height);
   const int title_width = static_cast<int>(std::strlen(GetMsg(far_host::MListTitle))) + 4;
   width = std::max(width, title_width);
@@ -101,9 +100,6 @@ void view_list_dialog_impl::relayout() {
   far_host::FarListPos pos{};
   send(far_host::DM_LISTGETCURPOS, 2, reinterpret_cast<LONG_PARAM>(&pos));
   send(far_host::DM_ENABLEREDRAW, 0, 0);
-  width = 0;
-  height = 0;
-  list.widest_name = 0;
   layout(list.cursor_node, pos.SelectPos, pos.TopPos);
   send(far_host::DM_ENABLEREDRAW, 1, 0);
   send(far_host::DM_REDRAW, 0, 0);

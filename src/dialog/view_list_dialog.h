@@ -26,7 +26,7 @@ class view_list {
   explicit view_list(view_list_dialog_impl* dialog);
 
   void measure(int& width, int& count);
-  // Room for `count` lines, keeping the lines there are; false when memory is short.
+  // Room for `count` lines, all of which fill writes afresh; false when memory is short.
   bool reserve_lines(int count);
   void fill(view_position cursor, int select_pos, int top_pos);
   void list_window_top(far_host::FarListPos& pos) const;
@@ -52,7 +52,6 @@ class view_list {
   void renumber_command();
 
   far_host::FarList far_list{};
-  int line_count = 0;
   int line_capacity = 0;
   std::unique_ptr<far_host::FarListItem[]> lines;
   view_list_dialog_impl* owner;

@@ -47,6 +47,24 @@ const char* dialog_message_name(int msg) {
   }
 }
 
+bool reserved_params_zero(int msg, int param1, LONG_PARAM param2) {
+  switch (msg) {
+    case DM_LISTSET: {
+      if (!param2) return true;
+      const auto& list = *reinterpret_cast<const FarList*>(param2);
+      for (int i = 0; i < list.ItemsNumber; ++i)
+        for (const DWORD reserved : list.Items[i].Reserved)
+          if (reserved != 0) return false;
+      return true;
+    }
+    case DM_REDRAW: return param1 == 0 && param2 == 0;
+    case DM_RESIZEDIALOG: return param1 == 0;
+    case DM_CLOSE:
+    case DM_ENABLEREDRAW: return param2 == 0;
+    default: return true;
+  }
+}
+
 // A dialog that logs the keys its procedure leaves to the host, other than those that close it.
 class logged_dialog : public dialog {
  public:
@@ -206,6 +224,8 @@ int model::dialog_ex(int x1, int y1, int x2, int y2, const char* help, FarDialog
 
 LONG_PARAM model::send_dlg_message(HANDLE handle, int msg, int param1, LONG_PARAM param2) {
   std::string entry = std::string(dialog_message_name(msg)) + fmt(" %lld", param1);
+  if (!reserved_params_zero(msg, param1, param2))
+    reserved_not_zero.push_back(entry + fmt(" %lld", param2));
   if (!open_dialog_of(handle)) {
     log.push_back(entry + " stale-handle");
     return 0;

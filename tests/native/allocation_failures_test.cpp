@@ -60,6 +60,10 @@ long long run_session(long long refused) {
     }
     open_plugin(0, 0);
     check_registry(host);
+    const view* own = active_slot->shown();
+    if (own->exists() && !own->is_special_panel()) {
+      EXPECT_EQ(host.active_panel().dir, own->path()) << "the panel shows its view; " << refused;
+    }
   };
   opening({KEY_DOWN, KEY_CTRL | KEY_F3, KEY_CTRL | KEY_SHIFT | KEY_F4, KEY_UP, KEY_CTRL | KEY_DOWN,
            KEY_CTRL | KEY_HOME, KEY_CTRL | KEY_SHIFT | KEY_F5, KEY_CTRL | 'R', KEY_DEL,
@@ -68,6 +72,8 @@ long long run_session(long long refused) {
   host.change_dir(host.panels[1], "C:\\V1");
   opening({KEY_DOWN, KEY_INS});
   opening({KEY_CTRL | KEY_F3, KEY_PGDN, KEY_CTRL | KEY_F4, KEY_ESC});
+  host.change_dir(host.panels[1], "C:\\V1");
+  opening({KEY_CTRL | KEY_SHIFT | KEY_F4, KEY_ENTER});
   host.panels[1].open_plugin_panel();
   opening({KEY_DOWN, KEY_ESC, KEY_ESC});
 

@@ -253,14 +253,15 @@ TEST_F(dialog_keys, closing_by_the_host_restores_and_closing_with_a_code_does_no
   EXPECT_EQ(list().exit_code, -1);
   EXPECT_EQ(active_dir(), "C:\\Left");
   host.key(KEY_DOWN);
-  host.then([&] { host.send_dlg_message(&list(), DM_CLOSE, 5, 0); });
+  host.then([&] { host.send_dlg_message(&list(), DM_CLOSE, 0, 0); });
   open();
   EXPECT_EQ(active_dir(), "C:\\V1");
   EXPECT_EQ(dialog_instance->dialog_handle, nullptr);
 }
 
 TEST_F(dialog_keys, every_change_is_drawn_once_after_it) {
-  host.keys({KEY_DOWN, KEY_CTRL | 'F', KEY_CTRL | KEY_DOWN, KEY_CTRL | 'R', KEY_END});
+  host.keys({KEY_DOWN, KEY_CTRL | 'F', KEY_CTRL | KEY_DOWN, KEY_CTRL | 'R', KEY_END,
+             KEY_CTRL | KEY_SHIFT | KEY_F5});
   host.then([&] { EXPECT_EQ(list().redraw_off, 0); });
   host.key(KEY_ESC);
   open();
@@ -276,5 +277,5 @@ TEST_F(dialog_keys, every_change_is_drawn_once_after_it) {
       EXPECT_EQ(depth, 0);
     }
   }
-  EXPECT_EQ(count_calls(host, "DM_REDRAW"), 5);
+  EXPECT_EQ(count_calls(host, "DM_REDRAW"), 6);
 }

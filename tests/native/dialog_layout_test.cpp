@@ -31,16 +31,20 @@ TEST_F(dialog_layout, lines_show_number_mark_kind_marker_and_location) {
   EXPECT_EQ(list().flags, 0u);
 }
 
-TEST_F(dialog_layout, a_tenth_view_widens_the_number_column_of_every_line) {
-  start_with_views(7);
-  open_and_close();
-  EXPECT_EQ(lines()[0].substr(0, 3), "2. ");
-  const int nine_wide = list().x2;
-  add_view("C:\\V8");
-  open_and_close();
-  EXPECT_EQ(lines()[0].substr(0, 4), " 2. ");
-  EXPECT_EQ(lines().back().substr(0, 4), "10. ");
-  EXPECT_EQ(list().x2, nine_wide + 1);
+TEST_F(dialog_layout, the_tenth_and_the_hundredth_view_widen_the_number_column_of_every_line) {
+  start_with_views(0);
+  for (const std::string first : {"2. ", " 2. "}) {  // with 9 views, then with 99
+    while (view_order.size() < (first.size() == 3 ? 9u : 99u))
+      add_view("C:\\V" + std::to_string(view_order.size() - 1));
+    open_and_close();
+    EXPECT_EQ(lines()[0].substr(0, first.size()), first);
+    const int narrower = list().x2;
+    add_view("C:\\V" + std::to_string(view_order.size() - 1));
+    open_and_close();
+    EXPECT_EQ(lines()[0].substr(0, first.size() + 1), " " + first);
+    EXPECT_EQ(lines().back().substr(0, first.size() + 1), std::to_string(view_order.size()) + ". ");
+    EXPECT_EQ(list().x2, narrower + 1);
+  }
 }
 
 TEST_F(dialog_layout, the_right_panel_focused_marks_its_own_view_right) {
@@ -138,6 +142,9 @@ TEST_F(dialog_layout, a_console_too_narrow_for_the_location_leaves_it_empty) {
   open_and_close();
   // 16 columns: the list item is 9 wide, one column short of the fixed columns.
   EXPECT_EQ(lines(), (std::vector<std::string>{"2. Files <  ", "1. Files >  "}));
+  win.console_cols = 27;  // seven more leave it one column
+  open_and_close();
+  EXPECT_EQ(lines(), (std::vector<std::string>{"2. Files < C ", "1. Files > C "}));
 }
 
 TEST_F(dialog_layout, without_a_console_size_the_dialog_keeps_its_content_size) {
@@ -154,14 +161,19 @@ TEST_F(dialog_layout, the_top_line_keeps_the_cursor_near_the_middle_of_the_windo
   view_list& state = dialog_instance->list;
   FarDialogItem& box = dialog_instance->items[2];
   box.Y1 = 2;
-  box.Y2 = 11;
   state.far_list.ItemsNumber = 30;
-  const std::pair<int, int> expected[] = {{3, 0}, {5, 1}, {12, 8}, {23, 19}, {24, 20}, {29, 20}};
-  for (auto [select, top] : expected) {
-    far_host::FarListPos pos{select, -7};
+  // In a window of 9 rows line 25 is the first whose window ends with the list.
+  const struct {
+    int rows, select, top;
+  } expected[] = {{10, 3, 0},   {10, 5, 1},  {10, 12, 8}, {10, 23, 19}, {10, 24, 20},
+                  {10, 29, 20}, {9, 25, 21}, {2, 5, 5},   {1, 5, 5}};
+  for (const auto& each : expected) {
+    box.Y2 = box.Y1 + each.rows - 1;
+    far_host::FarListPos pos{each.select, -7};
     state.list_window_top(pos);
-    EXPECT_EQ(pos.TopPos, top) << select;
+    EXPECT_EQ(pos.TopPos, each.top) << each.rows << " rows, line " << each.select;
   }
+  box.Y2 = 11;
   state.far_list.ItemsNumber = 8;
   for (int select = 0; select < 8; ++select) {
     far_host::FarListPos pos{select, 5};

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
 #include "slots/view_registry.h"
 #include "views/file_panel_view.h"
@@ -161,6 +162,29 @@ TEST_F(file_panel_view_test, a_view_keeps_the_selected_names_in_order_and_a_clon
   host.active_panel().files.items[2].Flags = 0;
   clone->apply();
   EXPECT_EQ(host.active_panel().selected_names(), (std::vector<std::string>{"a.txt", "c.txt"}));
+}
+
+// The names' block starts at 4 KB and doubles: the last letter of name 255 takes the last byte
+// of the first block, leaving no room for its zero, and the zero of name 511 the last byte of
+// the second. When no table for all 513 names can be had, they are matched in two chunks.
+TEST_F(file_panel_view_test, selections_around_the_block_and_table_sizes_come_back_whole) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 513; ++i) {
+    names.push_back(std::to_string(1000 + i).substr(1));
+    names.back().resize(i == 255 ? 16 : i == 511 ? 14 : 15, 'x');
+  }
+  make_dir("C:\\Many", names);
+  host.change_dir(host.active_panel(), "C:\\Many");
+  for (const auto& name : names) host.active_panel().select(name);
+  auto shown = capture();
+  EXPECT_EQ(names_of(*shown), names);
+  for (const bool table_refused : {false, true}) {
+    host.change_dir(host.active_panel(), "C:\\Left");
+    failing_allocations::refused_number = table_refused ? failing_allocations::made + 1 : 0;
+    shown->apply();
+    failing_allocations::refused_number = 0;
+    EXPECT_EQ(host.active_panel().selected_names(), names) << table_refused;
+  }
 }
 
 // A refresh takes the panel's state and names whole, or, when the host cannot answer, keeps the

@@ -38,9 +38,9 @@ TEST_F(notice_box_test, a_refused_walk_explains_itself_one_row_below_the_centre)
     EXPECT_EQ(bounds(box.items[1]), (std::vector<int>{6, 2, 34, 0})) << "centred, 29 columns";
     EXPECT_STREQ(box.items[1].Data, "This command is not available");
     EXPECT_EQ(bounds(box.items[2]), (std::vector<int>{4, 3, 36, 0}));
+    EXPECT_EQ(bounds(box.items[3]), (std::vector<int>{-1, 4, 0, 0}));
     EXPECT_STREQ(box.items[2].Data, "while the active panel is: Plugin");
     EXPECT_EQ(box.items[3].Type, DI_BUTTON);
-    EXPECT_EQ(box.items[3].Y1, 4);
     EXPECT_EQ(box.items[3].Flags, DIF_CENTERGROUP);
     EXPECT_EQ(box.items[3].Focus, 1);
     EXPECT_EQ(box.items[3].DefaultButton, 1);
@@ -52,6 +52,8 @@ TEST_F(notice_box_test, a_refused_walk_explains_itself_one_row_below_the_centre)
   });
   host.key(KEY_ESC);
   open();
+  EXPECT_EQ(host.calls("DialogEx"),
+            (std::vector<std::string>{"DialogEx -1 -1 30 6", "DialogEx -1 -1 41 7"}));
   EXPECT_EQ(host.calls("DM_MOVEDIALOG").at(1), "DM_MOVEDIALOG 1 -1 -1");
   EXPECT_EQ(host.calls("DM_MOVEDIALOG").at(2), "DM_MOVEDIALOG 0 0 1");
   EXPECT_EQ(count_calls(host, "DM_LISTSETCURPOS"), 1) << "the cursor did not move";
@@ -67,11 +69,15 @@ TEST_F(notice_box_test, new_view_and_clone_are_refused_with_their_own_titles) {
   EXPECT_EQ(owned_views.size(), 2u);
 }
 
-TEST_F(notice_box_test, a_title_longer_than_both_lines_sets_the_width) {
-  host.texts[MNoticeCursor] = std::string(50, 't');
-  host.keys({KEY_HOME, KEY_ESC, KEY_ESC});
-  open();
-  EXPECT_EQ(notice().x2, 50 + 2 + 4 + 4);
+TEST_F(notice_box_test, the_longest_of_the_title_and_the_two_lines_sets_the_width) {
+  for (const int id : {MNoticeCursor, MNoticeLine1, MNoticeLine2Format}) {
+    const std::string text = host.texts[id];
+    host.texts[id] = std::string(50, 't');
+    host.keys({KEY_HOME, KEY_ESC, KEY_ESC});
+    open();
+    EXPECT_EQ(host.dialogs.back()->x2, 50 + (id == MNoticeCursor ? 2 : 0) + 4 + 4) << id;
+    host.texts[id] = text;
+  }
 }
 
 TEST_F(notice_box_test, in_quick_switch_the_box_is_compact_and_closes_with_the_list_on_release) {
@@ -102,7 +108,7 @@ TEST_F(notice_box_test, in_quick_switch_the_box_is_compact_and_closes_with_the_l
     host.idle();
     open();
     EXPECT_FALSE(host.ran_dry);
-    EXPECT_TRUE(notice().closed);
+    EXPECT_EQ(notice().exit_code, 0) << "closed by the plugin";
     EXPECT_TRUE(list().closed);
     EXPECT_EQ(count_calls(host, "DM_MOVEDIALOG 0"), 0) << "centred, not lowered";
     EXPECT_EQ(win.open_threads + win.open_events, 0) << "the wake-ups ended with the list";
@@ -117,6 +123,8 @@ TEST_F(notice_box_test, the_kind_slot_of_a_translated_text_is_filled_without_pri
   char text[512];
   substitute_kind("no slot", "Tree", text);
   EXPECT_STREQ(text, "no slot");
+  substitute_kind((std::string(509, 'f') + "%s!").c_str(), "Tree", text);
+  EXPECT_EQ(text, std::string(509, 'f') + "Tr") << "cut to 511 characters";
 }
 
 TEST_F(notice_box_test, a_console_narrower_than_the_text_narrows_the_box_as_it_does_the_list) {

@@ -34,6 +34,7 @@ void plugin_test::TearDown() {
   if (started) far_tolvane::exit_far();
   far_tolvane::key_macro_table.clear();
   EXPECT_EQ(win.open_registry_handles, 0);
+  EXPECT_EQ(host.reserved_not_zero, std::vector<std::string>{});
 }
 
 void plugin_test::make_dir(const std::string& dir, const std::vector<std::string>& names) {

@@ -1,5 +1,6 @@
 // Refresh, new view, clone and delete in the open list.
 #include "dialog/view_list_dialog.h"
+#include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
 
 using namespace far_tolvane;
@@ -61,22 +62,34 @@ TEST_F(view_commands, a_new_view_takes_the_smallest_free_number_and_the_cursor_l
   });
   host.key(KEY_ESC);
   open();
+  EXPECT_EQ(host.calls("Control SETPANELDIR"),
+            (std::vector<std::string>{"Control SETPANELDIR C:\\V2", "Control SETPANELDIR C:\\",
+                                      "Control SETPANELDIR C:\\", "Control SETPANELDIR C:\\Left"}))
+      << "the preview, the move to C:\\ and the new view's apply, the restore";
 }
 
 TEST_F(view_commands, the_tenth_view_widens_the_number_column_and_the_dialog) {
   start_with_views(7);
   int width_before = 0;
-  host.then([&] { width_before = list().width; });
+  host.then([&] {  // short of memory for room to grow, the lines take just what they need
+    width_before = list().width;
+    failing_allocations::refused_number = failing_allocations::made + 1;
+  });
   host.key(KEY_CTRL | KEY_SHIFT | KEY_F4);
   host.then([&] {
+    failing_allocations::refused_number = 0;
     EXPECT_EQ(list().width, width_before + 1);
     EXPECT_EQ(lines()[0].substr(0, 4), "10. ");
     EXPECT_EQ(lines()[1].substr(0, 4), " 2. ");
   });
   host.key(KEY_ESC);
   open();
+  EXPECT_EQ(host.calls("DM_SETDLGITEM"),
+            (std::vector<std::string>{"DM_SETDLGITEM 0", "DM_SETDLGITEM 1", "DM_SETDLGITEM 2"}));
   EXPECT_EQ(host.calls("DM_RESIZEDIALOG").size(), 1u);
-  EXPECT_EQ(host.calls("DM_MOVEDIALOG").back(), "DM_MOVEDIALOG 1 -1 -1");
+  EXPECT_EQ(host.calls("DM_MOVEDIALOG"),
+            (std::vector<std::string>{"DM_MOVEDIALOG 1 -1 -1", "DM_MOVEDIALOG 1 -1 -1"}))
+      << "centred at the start and after the change";
 }
 
 TEST_F(view_commands, a_clone_stands_above_its_source_with_the_same_location) {
