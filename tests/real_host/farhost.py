@@ -1,0 +1,179 @@
+"""A real FAR host of ../shared/real-host under Wine, in a tmux session: driving it through run
+and reading its screen. Shared by tests/real_host/check and tests/bench/real_host."""
+import os
+import re
+import subprocess
+import time
+
+TOP = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+RUN = os.path.normpath(os.path.join(TOP, "..", "shared", "real-host", "run"))
+WAIT = float(os.environ.get("REAL_HOST_WAIT", "3"))  # seconds a change may take to show
+POLL = 0.05
+LIST_TITLE = {"English": "Panel views", "Russian": "Виды панелей"}
+SGR = re.compile(r"\x1b\[([0-9;]*)m|(.)")
+# A line of the list: number, kind, panel mark, folder.
+ENTRY = re.compile(r"║[ >]*?(\d+)\. (.+?) ([<> ]) (\S.*?)\s*║")
+
+
+class Failed(Exception):
+    def __init__(self, why, screen=None):
+        super().__init__(why)
+        self.screen = screen
+
+
+class Screen:
+    """One capture of the session: text rows and, per cell, its foreground and background."""
+
+    def __init__(self, raw):
+        self.raw = raw
+        self.cells = [self._parse(line) for line in raw.split("\n")]
+        self.rows = ["".join(c[0] for c in row) for row in self.cells]
+        self.text = "\n".join(self.rows)
+
+    @staticmethod
+    def _parse(line):
+        fg, bg, cells = 39, 49, []
+        for m in SGR.finditer(line):
+            if m.group(2) is not None:
+                cells.append((m.group(2), fg, bg))
+                continue
+            for n in (int(code or 0) for code in (m.group(1) or "0").split(";")):
+                if n == 0:
+                    fg, bg = 39, 49
+                elif 30 <= n <= 39 or 90 <= n <= 97:
+                    fg = n
+                elif 40 <= n <= 49 or 100 <= n <= 107:
+                    bg = n
+        return cells
+
+    def title(self):
+        """The left panel's title: its folder."""
+        return self.rows[0][:60].strip("╔╗═ ")
+
+    def entries(self):
+        """The list's lines: (row, column, number, panel mark, folder)."""
+        return [(y, m.start(1), m.group(1), m.group(3), m.group(4))
+                for y, m in ((y, ENTRY.search(row)) for y, row in enumerate(self.rows)) if m]
+
+    def cursor(self):
+        """The number of the list line under the cursor: the one drawn on a background of its own."""
+        entries = self.entries()
+        bgs = [self.cells[y][x][2] for y, x, *_ in entries]
+        odd = [e[2] for e, bg in zip(entries, bgs) if bgs.count(bg) == 1]
+        return odd[0] if len(entries) > 2 and len(odd) == 1 else None
+
+    def selectable(self):
+        """The list's numbers in order, but the other panel's view (marked '>'): the cursor skips it."""
+        return [n for _, _, n, mark, _ in self.entries() if mark != ">"]
+
+    def folder_of(self, number):
+        return next((f for _, _, n, _, f in self.entries() if n == number), None)
+
+    def compact(self, lang):
+        """The list in quick-switch form: its frame has no dialog margin above it."""
+        for y, row in enumerate(self.rows):
+            x = row.find(LIST_TITLE[lang])
+            if x > 0 and y > 0:
+                return self.cells[y - 1][x][2] != self.cells[y][x][2]
+        return False
+
+    def selected(self):
+        """Names drawn in the selection colour (yellow) in the left panel's first column."""
+        names = ("".join(c[0] for c in row[1:29] if c[1] == 93).strip() for row in self.cells[2:35])
+        return {n for n in names if n}
+
+    def line_with(self, text):
+        """The notice's line holding the start of this text, between the box's sides."""
+        row = next((r for r in self.rows if text[:8] in r), None)
+        if row is None:
+            return None
+        at = row.index(text[:8])
+        return row[row.rfind("║", 0, at) + 1:row.find("║", at)].strip()
+
+
+def tool_dir():
+    """run's cache under TMPDIR: its Wine prefix and its tools, once it has built them."""
+    return os.path.join(os.environ.get("TMPDIR", "/tmp"), "real-host-cache")
+
+
+def wine_env():
+    prefix = os.environ.get("WINEPREFIX", os.path.join(tool_dir(), "wine"))
+    return dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all")
+
+
+def winpath(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+def shows(title, folder):
+    """Whether a panel title, perhaps shortened at its start, names this folder."""
+    return bool(title) and title.rstrip("\\").endswith(folder.rstrip("\\").split("\\")[-1])
+
+
+class Host:
+    """One FAR (far170, far175 or far3) in the tmux session rh<role>-<name>, with a plugin folder."""
+
+    def __init__(self, name, role, dist, lang="English"):
+        self.name, self.dist, self.lang = name, dist, lang
+        self.session = f"rh{role}-{name}"
+
+    def run(self, *args, env=None):
+        subprocess.run([RUN, *args], env=env, stdout=subprocess.DEVNULL, check=False)
+
+    def tmux(self, *keys):
+        subprocess.run(["tmux", "send-keys", "-t", self.session, *keys], check=False)
+
+    def key(self, vk, state=None):
+        """One key through the console: state 100 (default) grey, 0 NumPad, 8 Ctrl, 18 Ctrl+Shift."""
+        self.run("key", self.session, vk, *([state] if state else []))
+
+    def screen(self):
+        return Screen(subprocess.run(["tmux", "capture-pane", "-pe", "-t", self.session],
+                                     capture_output=True, text=True, check=False).stdout)
+
+    def far_pid(self):
+        """Far.exe's process id in Wine, as run finds it."""
+        out = subprocess.run(["winedbg", "--command", "info proc"], env=wine_env(), text=True,
+                             capture_output=True, check=False).stdout
+        return next(("0x" + line.split()[0] for line in out.splitlines() if "'Far.exe'" in line), None)
+
+    def wait(self, ok, timeout=WAIT):
+        """Polls the screen until ok(screen) or the timeout; returns the last screen and the verdict."""
+        end = time.monotonic() + timeout
+        while True:
+            s = self.screen()
+            if ok(s) or time.monotonic() > end:
+                return s, bool(ok(s))
+            time.sleep(POLL)
+
+    def expect(self, ok, why, timeout=WAIT):
+        s, good = self.wait(ok, timeout)
+        if not good:
+            raise Failed(why(s) if callable(why) else why, s)
+        return s
+
+    def start(self, left, right):
+        env = dict(os.environ, FAR_HOST=self.name)
+        if self.lang != "English":
+            env["FAR_LANG"] = self.lang
+        self.run(self.dist, self.session, left, right, env=env)
+        self.expect(lambda s: re.search(r"^1\w+ +2", s.text, re.M), "FAR did not start: no key bar", 60)
+        self.run("ctrl", self.session, "up")  # a Ctrl left held by an interrupted run
+
+    def stop(self):
+        """Quits as a user does: F10, Enter for FAR's question (or a notice left open)."""
+        for key in ("F10", "Enter") * 4:
+            if self.wait(lambda s: "FAR EXITED" in s.text, 1)[1]:
+                break
+            self.tmux(key)
+        subprocess.run(["tmux", "kill-session", "-t", self.session], check=False)
+
+    def open_list(self):
+        self.tmux("F11")
+        self.expect(lambda s: "Tolvane:" in s.text, "F11 shows no plugins menu entry")
+        self.tmux("Enter")
+        return self.expect(lambda s: len(s.entries()) >= 2, "the plugins menu entry opens no list")
+
+    def close_list(self):
+        self.tmux("Escape")
+        self.wait(lambda s: not s.entries())
