@@ -36,7 +36,7 @@ void view_list::present_cursor(far_host::FarListPos pos) {
   (*cursor_node)->check_exists();
   send(far_host::DM_ENABLEREDRAW, 0, 0);
   fill(cursor_node, pos.SelectPos, pos.TopPos);
-  if (key_press_waiting())
+  if (cursor_step_waiting())
     preview_deferred = true;
   else
     owner->preview_cursor_view();

@@ -80,7 +80,7 @@ LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, in
 
 bool view_list_dialog_impl::take_key(key_code key) {
   const bool handled = play_key(key, handle_key_callback, this);
-  if (list.preview_deferred && dialog_handle && !key_press_waiting()) preview_cursor_view();
+  if (list.preview_deferred && dialog_handle && !cursor_step_waiting()) preview_cursor_view();
   return handled;
 }
 

@@ -3,9 +3,11 @@
 
 namespace far_tolvane {
 
-// Whether a key press already waits in the console's input. A cursor step that another key will
-// follow at once skips its preview: in a big folder each preview costs the host seconds. Hosts
-// that feed keys without a console have none waiting.
-bool key_press_waiting();
+// Whether another cursor step (a cursor key, Ctrl with the key under Esc, a wheel turn) already
+// waits in the console's input. A step that another follows at once skips its preview: in a big
+// folder each preview costs the host seconds. Hosts that feed keys without a console have none
+// waiting, and input that is no cursor step, which a host that does not read the console may
+// leave there, never puts a preview off.
+bool cursor_step_waiting();
 
 }  // namespace far_tolvane
