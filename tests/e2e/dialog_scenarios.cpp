@@ -108,5 +108,16 @@ SCENARIO(in_far3_the_wheel_steps_and_a_quick_switch_commits_on_the_plugins_wake_
   CHECK(!ctx.host->ran_dry);
   CHECK(ctx.host->active_panel().dir == ctx.dir("Third"));
   CHECK(ctx.host->posted_keys.empty());
+  // On a plugin panel the refusal's lines show whole, though FAR 3 clips centred texts.
+  ctx.host->active_panel().open_plugin_panel();
+  ctx.host->key(KEY_DOWN);
+  ctx.host->then([&] {
+    const host_core::dialog& notice = *ctx.host->last_dialog();
+    CHECK(notice.shown_text(1) == notice.items[1].Data);
+    CHECK(notice.shown_text(2) == "while the active panel is: Plugin");
+  });
+  ctx.host->keys({KEY_ESC, KEY_ESC});
+  dll.open();
+  CHECK(!ctx.host->ran_dry);
   dll.exit_far();
 }
