@@ -81,19 +81,17 @@ void write_macro(HKEY area, const default_macro& macro) {
 }
 
 // A missing, non-text or unreadable value yields null; a stored text without its terminating
-// zero is read within its size.
+// zero is read within its size, one byte short of the buffer.
 std::unique_ptr<char[]> read_sequence_text(HKEY entry) {
-  DWORD type = 0;
   DWORD size = 0;
-  if (RegQueryValueExA(entry, "Sequence", nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-      type != REG_SZ)
+  if (RegQueryValueExA(entry, "Sequence", nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
     return nullptr;
-  const DWORD capacity = size + 1;
-  std::unique_ptr<char[]> text = text_buffer(capacity);
+  std::unique_ptr<char[]> text = text_buffer(size + 1);
   if (!text) return nullptr;
+  DWORD type = 0;
   if (RegQueryValueExA(entry, "Sequence", nullptr, &type, reinterpret_cast<BYTE*>(text.get()),
                        &size) != ERROR_SUCCESS ||
-      type != REG_SZ || size >= capacity)
+      type != REG_SZ)
     return nullptr;
   text[size] = '\0';
   return text;

@@ -12,8 +12,4 @@ void panel_slot::set_view(view* shown) {
   if (view_) view_->add_slot(this);
 }
 
-void panel_slot::detach() {
-  if (view_) view_->remove_slot(this);
-}
-
 }  // namespace far_tolvane

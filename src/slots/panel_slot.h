@@ -14,8 +14,6 @@ class panel_slot {
 
   // Setting the view already shown moves this slot to the end of its shown_in.
   void set_view(view* shown);
-  // Leaves the view's shown_in just before the slot is destroyed.
-  void detach();
   view* shown() const { return view_; }
 
  private:

@@ -86,11 +86,9 @@ void sync_active_slot() {
     if (view* shown = slot_of(!before_other.left).shown()) shown->refresh_from_passive_panel();
 }
 
+// The views still name the slots in their shown_in, unread until they go too.
 void destroy_all_views() {
-  while (!panel_slots.empty()) {
-    panel_slots.front().detach();
-    panel_slots.pop_front();
-  }
+  panel_slots.clear();
   active_slot = nullptr;
   owned_views.clear();
   view_order.clear();

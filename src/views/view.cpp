@@ -12,8 +12,6 @@ view::view(const view&) : view() {}
 
 view::~view() { release_view_number(number); }
 
-bool view::is_special_panel() const { return false; }
-
 void view::refresh_from_active_panel() {}
 
 void view::refresh_from_passive_panel() {}

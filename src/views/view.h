@@ -19,7 +19,7 @@ class view {
   virtual const char* path() const = 0;
   // Valid until the next short_path call on any view.
   virtual const char* short_path(int width) const = 0;
-  virtual bool is_special_panel() const;
+  virtual bool is_special_panel() const = 0;
   virtual bool exists() const = 0;
   virtual bool check_exists() = 0;
   virtual void apply() const = 0;

@@ -15,7 +15,7 @@ int allocate_view_number() {
 void release_view_number(int number) { view_numbers.erase(number); }
 
 int largest_view_number() {
-  if (view_numbers.empty() || *view_numbers.rbegin() < 1) return 1;
+  if (view_numbers.empty()) return 1;
   return *view_numbers.rbegin();
 }
 

@@ -6,10 +6,14 @@ namespace failing_allocations {
 
 long long made = 0;
 long long refused_number = 0;
+bool keep_refusing = false;
 
 namespace {
 
-bool refuse() { return ++made == refused_number; }
+bool refuse() {
+  ++made;
+  return made == refused_number || (keep_refusing && refused_number > 0 && made > refused_number);
+}
 
 }  // namespace
 

@@ -8,5 +8,7 @@ namespace failing_allocations {
 // The plugin's allocations so far, and the number of the one to refuse (0: none).
 extern long long made;
 extern long long refused_number;
+// Refuses every allocation from refused_number on, as when memory stays short.
+extern bool keep_refusing;
 
 }  // namespace failing_allocations

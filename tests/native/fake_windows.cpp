@@ -12,6 +12,9 @@ namespace {
 
 std::unique_ptr<machine> the_machine = std::make_unique<machine>();
 
+// ERROR_INVALID_PARAMETER, which the plugin never needs to name.
+constexpr LONG invalid_parameter = 87;
+
 struct open_key {
   registry_key* key;
   std::string path;
@@ -185,6 +188,7 @@ int _snprintf(char* buffer, std::size_t count, const char* format, ...) {
 }
 
 DWORD GetEnvironmentVariableA(const char* name, char* buffer, DWORD size) {
+  if (state().while_reading) state().while_reading();
   auto found = state().environment.find(name);
   if (found == state().environment.end()) return 0;
   const std::string& value = found->second;
@@ -193,8 +197,10 @@ DWORD GetEnvironmentVariableA(const char* name, char* buffer, DWORD size) {
   return static_cast<DWORD>(value.size());
 }
 
-LONG RegCreateKeyExA(HKEY key, const char* sub_key, DWORD, char*, DWORD, REGSAM,
+// The parameters Windows reserves must be 0.
+LONG RegCreateKeyExA(HKEY key, const char* sub_key, DWORD reserved, char*, DWORD, REGSAM,
                      SECURITY_ATTRIBUTES*, PHKEY result, LPDWORD disposition) {
+  if (reserved) return fake_windows::invalid_parameter;
   bool created = false;
   std::string path;
   fake_windows::registry_key* found = fake_windows::walk(key, sub_key, true, &created, &path);
@@ -204,7 +210,8 @@ LONG RegCreateKeyExA(HKEY key, const char* sub_key, DWORD, char*, DWORD, REGSAM,
   return ERROR_SUCCESS;
 }
 
-LONG RegOpenKeyExA(HKEY key, const char* sub_key, DWORD, REGSAM, PHKEY result) {
+LONG RegOpenKeyExA(HKEY key, const char* sub_key, DWORD options, REGSAM, PHKEY result) {
+  if (options) return fake_windows::invalid_parameter;
   std::string path;
   fake_windows::registry_key* found = fake_windows::walk(key, sub_key, false, nullptr, &path);
   if (!found) return ERROR_FILE_NOT_FOUND;
@@ -235,8 +242,10 @@ LONG RegEnumKeyExA(HKEY key, DWORD index, char* name, LPDWORD name_size, LPDWORD
   return ERROR_SUCCESS;
 }
 
-LONG RegQueryValueExA(HKEY key, const char* value_name, LPDWORD, LPDWORD type, BYTE* data,
+LONG RegQueryValueExA(HKEY key, const char* value_name, LPDWORD reserved, LPDWORD type, BYTE* data,
                       LPDWORD data_size) {
+  if (reserved) return fake_windows::invalid_parameter;
+  if (state().while_reading) state().while_reading();
   const auto& values = fake_windows::as_open(key)->key->values;
   auto found = values.find(value_name ? value_name : "");
   if (found == values.end()) return ERROR_FILE_NOT_FOUND;
@@ -256,8 +265,9 @@ LONG RegQueryValueExA(HKEY key, const char* value_name, LPDWORD, LPDWORD type, B
   return ERROR_SUCCESS;
 }
 
-LONG RegSetValueExA(HKEY key, const char* value_name, DWORD, DWORD type, const BYTE* data,
+LONG RegSetValueExA(HKEY key, const char* value_name, DWORD reserved, DWORD type, const BYTE* data,
                     DWORD data_size) {
+  if (reserved) return fake_windows::invalid_parameter;
   fake_windows::as_open(key)->key->values[value_name ? value_name : ""] = {
       type, std::vector<BYTE>(data, data + data_size)};
   return ERROR_SUCCESS;

@@ -43,6 +43,9 @@ struct machine {
   int open_registry_handles = 0;
   // A key path (relative to HKEY_CURRENT_USER) whose creation or opening fails.
   std::string refused_key;
+  // Runs before every read of an environment variable or a registry value: another process
+  // changing them between two reads.
+  std::function<void()> while_reading;
 
   void add_dir(const std::string& path) { files[path] = FILE_ATTRIBUTE_DIRECTORY; }
   void add_file(const std::string& path) { files[path] = 0x20; }

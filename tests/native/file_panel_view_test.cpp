@@ -150,6 +150,9 @@ TEST_F(file_panel_view_test, a_view_keeps_the_selected_names_in_order_and_a_clon
   auto source = capture();
   EXPECT_EQ(names_of(*source), (std::vector<std::string>{"a.txt", "c.txt"}));
   EXPECT_EQ(source->selection().bytes(), 12u);
+  failing_allocations::refused_number = failing_allocations::made + 1;  // the names' copy
+  EXPECT_EQ(source->clone(), nullptr);
+  failing_allocations::refused_number = 0;
   auto copy = source->clone();
   auto* clone = dynamic_cast<file_panel_view*>(copy.get());
   ASSERT_NE(clone, nullptr);
@@ -166,11 +169,12 @@ TEST_F(file_panel_view_test, a_view_keeps_the_selected_names_in_order_and_a_clon
 
 // The names' block starts at 4 KB and doubles: the last letter of name 255 takes the last byte
 // of the first block, leaving no room for its zero, and the zero of name 511 the last byte of
-// the second. When no table for all 513 names can be had, they are matched in two chunks.
+// the second. When no table for all 1025 names can be had, they are matched 512 at a time; and
+// a panel of one item gets its selection too.
 TEST_F(file_panel_view_test, selections_around_the_block_and_table_sizes_come_back_whole) {
   std::vector<std::string> names;
-  for (int i = 0; i < 513; ++i) {
-    names.push_back(std::to_string(1000 + i).substr(1));
+  for (int i = 0; i < 1025; ++i) {
+    names.push_back(std::to_string(10000 + i).substr(1));
     names.back().resize(i == 255 ? 16 : i == 511 ? 14 : 15, 'x');
   }
   make_dir("C:\\Many", names);
@@ -185,10 +189,17 @@ TEST_F(file_panel_view_test, selections_around_the_block_and_table_sizes_come_ba
     failing_allocations::refused_number = 0;
     EXPECT_EQ(host.active_panel().selected_names(), names) << table_refused;
   }
+  make_dir("C:\\One", {"only"});
+  host.change_dir(host.active_panel(), "C:\\One");
+  host.active_panel().select("only");
+  auto one = capture();
+  host.change_dir(host.active_panel(), "C:\\Left");
+  one->apply();
+  EXPECT_EQ(host.active_panel().selected_names(), std::vector<std::string>{"only"});
 }
 
-// A refresh takes the panel's state and names whole, or, when the host cannot answer, keeps the
-// view as it was.
+// A refresh takes the panel's state and names whole, or, when the host cannot answer or memory
+// is short, keeps the view as it was.
 TEST_F(file_panel_view_test, a_refresh_replaces_the_names_and_a_failed_query_keeps_the_view) {
   host.active_panel().select("b.txt");
   auto shown = capture();
@@ -204,6 +215,14 @@ TEST_F(file_panel_view_test, a_refresh_replaces_the_names_and_a_failed_query_kee
   EXPECT_STREQ(shown->path(), "C:\\Left");
   EXPECT_EQ(names_of(*shown), (std::vector<std::string>{"c.txt"}));
   EXPECT_EQ(shown->saved_panel().CurrentItem, 2);
+  host.fail_panel_query = nullptr;
+  host.active_panel().select("a.txt");
+  for (const long long refused : {1, 2}) {  // the names' block, then its cut to size
+    failing_allocations::refused_number = failing_allocations::made + refused;
+    shown->refresh_from_active_panel();
+    failing_allocations::refused_number = 0;
+    EXPECT_EQ(names_of(*shown), (std::vector<std::string>{"c.txt"})) << refused;
+  }
 }
 
 TEST_F(file_panel_view_test, a_failed_panel_query_never_leaves_the_record_unfilled) {

@@ -3,6 +3,7 @@
 #include "host/message_ids.h"
 #include "host_core/key_names.h"
 #include "keymacros/key_macro_table.h"
+#include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
 #include "plugin/host_api.h"
 #include "plugin/lifecycle.h"
@@ -46,6 +47,8 @@ TEST_F(key_macro_table_test, a_user_name_longer_than_the_buffer_is_read_whole) {
   win.environment["FARUSER"] = name;
   EXPECT_EQ(std::string(key_macro_key_path().get()),
             "Software\\Far\\Users\\" + name + "\\KeyMacros\\Tolvane");
+  win.while_reading = [&] { win.environment["FARUSER"] += 'u'; };
+  EXPECT_EQ(std::string(key_macro_key_path().get()), area) << "a name that keeps growing";
 }
 
 TEST_F(key_macro_table_test, the_first_start_writes_five_defaults_in_the_current_language) {
@@ -130,11 +133,33 @@ TEST_F(key_macro_table_test, sequence_values_that_are_missing_not_text_or_unterm
   win.find_key(area + "\\Del")->values.at("Sequence").type = REG_DWORD;
   win.set_string(area + "\\Home", "Sequence", "CtrlF3 Down", false);
   win.set_string(area + "\\End", "Sequence", "Enter");
+  entry("PgUp", "Down");  // a byte longer at every read: too long for the second read
+  win.while_reading = [&] {
+    auto& text = win.find_key(area + "\\PgUp")->values.at("Sequence").data;
+    text.insert(text.begin(), ' ');
+  };
   load_key_macros();
+  EXPECT_EQ(key_macro_table.count(KEY_PGUP), 0u);
   EXPECT_EQ(key_macro_table.count(KEY_INS), 0u);
   EXPECT_EQ(key_macro_table.count(KEY_DEL), 0u);
   EXPECT_EQ(sequence_of(KEY_HOME), (std::vector<key_code>{0x01000172, KEY_DOWN}));
   EXPECT_EQ(sequence_of(KEY_END), std::vector<key_code>{KEY_ENTER});
+}
+
+TEST_F(key_macro_table_test, an_entry_short_of_memory_is_left_out_whole) {
+  start();
+  win.find_key(area)->sub_keys.clear();
+  entry("Ins", "Down Up");
+  bool reached = true;
+  for (long long refused = 1; reached; ++refused) {  // each allocation of a reading in turn
+    failing_allocations::refused_number = failing_allocations::made + refused;
+    load_key_macros();
+    reached = failing_allocations::made >= failing_allocations::refused_number;
+    failing_allocations::refused_number = 0;
+    if (!key_macro_table.empty()) {
+      EXPECT_EQ(sequence_of(KEY_INS), (std::vector<key_code>{KEY_DOWN, KEY_UP})) << refused;
+    }
+  }
 }
 
 TEST_F(key_macro_table_test, of_two_names_for_one_key_the_first_enumerated_wins) {

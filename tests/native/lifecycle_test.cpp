@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "dialog/view_list_dialog.h"
+#include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
 #include "plugin/host_api.h"
 #include "plugin/lifecycle.h"
@@ -74,9 +75,33 @@ TEST_F(lifecycle, a_table_too_small_to_hold_getmsg_and_message_is_never_called_t
 }
 
 TEST_F(lifecycle, the_smallest_table_that_holds_both_operations_still_shows_the_warning) {
-  start(offsetof(far_host::PluginStartupInfo, GetMsg) + sizeof(far_host::FARAPIGETMSG));
+  const int size = offsetof(far_host::PluginStartupInfo, GetMsg) + sizeof(far_host::FARAPIGETMSG);
+  start(size);
   open();
   EXPECT_EQ(host.messages_shown.size(), 1u);
+  far_host::PluginStartupInfo info = host.startup_info(size);
+  info.Message = nullptr;
+  set_startup_info(&info);
+  open();
+  EXPECT_EQ(host.messages_shown.size(), 1u) << "a Message the table holds as null is not called";
+}
+
+// Whatever start-up could not make for want of memory, the first opening makes, and shows the
+// list.
+TEST_F(lifecycle, the_first_opening_makes_what_start_up_could_not) {
+  two_panels();
+  bool reached = true;
+  for (long long refused = 1; reached; ++refused) {  // each allocation of start-up in turn
+    failing_allocations::refused_number = failing_allocations::made + refused;
+    start();
+    reached = failing_allocations::made >= failing_allocations::refused_number;
+    failing_allocations::refused_number = 0;
+    host.log.clear();
+    host.key(far_host::KEY_ESC);
+    open();
+    EXPECT_EQ(count_calls(host, "DialogEx"), 1) << refused;
+    exit_far();
+  }
 }
 
 TEST_F(lifecycle, plugin_info_has_one_menu_entry_and_nothing_else) {

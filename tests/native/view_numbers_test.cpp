@@ -16,6 +16,7 @@ class plain_view final : public view {
   int kind_message_id() const override { return 15; }
   const char* path() const override { return "C:\\"; }
   const char* short_path(int) const override { return "C:\\"; }
+  bool is_special_panel() const override { return false; }
   bool exists() const override { return true; }
   bool check_exists() override { return true; }
   void apply() const override {}
