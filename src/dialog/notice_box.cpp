@@ -53,7 +53,7 @@ void substitute_kind(const char* format, const char* kind, char (&text)[512]) {
   text[used] = '\0';
 }
 
-void notice_box::show(bool quick, int title_id) {
+bool notice_box::show(bool quick, int title_id) {
   quick_switch = quick;
   const int mx = quick ? 0 : 2;
   const int my = quick ? 0 : 1;
@@ -80,6 +80,7 @@ void notice_box::show(bool quick, int title_id) {
 
   host_api.DialogEx(host_api.ModuleNumber, -1, -1, box_width, box_height, nullptr, items, 4, 0,
                     far_host::FDLG_WARNING, notice_box_proc, 0);
+  return false;
 }
 
 LONG_PARAM FARAPI notice_box_proc(far_host::HANDLE dialog, int message, int param1,

@@ -8,8 +8,8 @@ namespace far_tolvane {
 
 class notice_box {
  public:
-  // Runs the box modally.
-  void show(bool quick_switch, int title_id);
+  // Runs the box modally; always false.
+  bool show(bool quick_switch, int title_id);
 
   far_host::FarDialogItem items[4]{};
   bool quick_switch = false;
