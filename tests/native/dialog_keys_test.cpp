@@ -279,4 +279,8 @@ TEST_F(dialog_keys, every_change_is_drawn_once_after_it) {
     }
   }
   EXPECT_EQ(count_calls(host, "DM_REDRAW"), 6);
+  int placed_after = 0;  // the walks and the reorder put the cursor line in place once drawn
+  for (std::size_t i = 1; i < log.size(); ++i)
+    if (log[i - 1] == "DM_REDRAW 0" && log[i].rfind("DM_LISTSETCURPOS", 0) == 0) ++placed_after;
+  EXPECT_EQ(placed_after, 3);
 }

@@ -142,8 +142,9 @@ HANDLE const thread_handle = reinterpret_cast<HANDLE>(0x7001);
 HANDLE const event_handle = reinterpret_cast<HANDLE>(0x7002);
 }  // namespace
 
-HANDLE CreateThread(SECURITY_ATTRIBUTES*, std::size_t, LPTHREAD_START_ROUTINE, void*, DWORD,
+HANDLE CreateThread(SECURITY_ATTRIBUTES*, std::size_t, LPTHREAD_START_ROUTINE, void*, DWORD flags,
                     LPDWORD) {
+  if (flags) return nullptr;  // a suspended thread would never run
   ++state().open_threads;
   return thread_handle;
 }

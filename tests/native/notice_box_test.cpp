@@ -155,6 +155,9 @@ TEST_F(notice_box_test, a_console_narrower_than_the_text_narrows_the_box_as_it_d
     EXPECT_EQ(box.x2, each.width) << each.columns << (each.quick ? " quick" : "");
     EXPECT_EQ(box.y2, each.quick ? 4 : 7) << "the rows stay";
     EXPECT_EQ(box.items[0].X2, each.width - (each.quick ? 1 : 3));
+    if (each.width < 33) {
+      EXPECT_EQ(box.items[2].X1, 0) << "a line wider than the box starts at 0";
+    }
   }
   EXPECT_FALSE(host.ran_dry);
 }
