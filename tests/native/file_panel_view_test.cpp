@@ -178,6 +178,7 @@ TEST_F(file_panel_view_test, selections_around_the_block_and_table_sizes_come_ba
     names.back().resize(i == 255 ? 16 : i == 511 ? 14 : 15, 'x');
   }
   make_dir("C:\\Many", names);
+  win.add_file("C:\\Many\\0000");  // first in the panel and never selected
   host.change_dir(host.active_panel(), "C:\\Many");
   for (const auto& name : names) host.active_panel().select(name);
   auto shown = capture();
