@@ -60,14 +60,15 @@ void view_list::cursor_up() {
 }
 
 void view_list::cursor_home() {
-  far_host::FarListPos pos{0, 0};
+  far_host::FarListPos pos{};
   cursor_node = view_order.begin();
   while (!selectable(cursor_node)) step_next(pos);
   present_cursor(pos);
 }
 
 void view_list::cursor_end() {
-  far_host::FarListPos pos{far_list.ItemsNumber - 1, 0};
+  far_host::FarListPos pos{};
+  pos.SelectPos = far_list.ItemsNumber - 1;
   cursor_node = std::prev(view_order.end());
   while (!selectable(cursor_node)) step_previous(pos);
   present_cursor(pos);

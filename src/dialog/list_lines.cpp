@@ -48,16 +48,10 @@ void view_list::measure(int& width, int& count) {
 
 bool view_list::reserve_lines(int count) {
   if (count <= line_capacity) return true;
-  // Room to grow, or short of memory just what is asked for.
-  int size = std::max(count, line_capacity + line_capacity / 2);
-  std::unique_ptr<FarListItem[]> fresh(new_lines(size));
-  if (!fresh && size > count) {
-    size = count;
-    fresh.reset(new_lines(size));
-  }
+  std::unique_ptr<FarListItem[]> fresh(new_lines(count));
   if (!fresh) return false;
   lines = std::move(fresh);
-  line_capacity = size;
+  line_capacity = count;
   far_list.Items = lines.get();
   return true;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <limits>
 #include <new>
 #include <string_view>
 
@@ -11,7 +13,7 @@ using far_host::PluginPanelItem;
 
 namespace {
 
-constexpr std::uint32_t empty_slot = 0xFFFFFFFF;
+constexpr std::uint32_t empty_slot = std::numeric_limits<std::uint32_t>::max();
 // Marks a name already matched; offsets stay below it.
 constexpr std::uint32_t found_bit = 0x80000000;
 // When no table for all the names can be had, one this size on the stack takes them a chunk at
@@ -24,9 +26,7 @@ std::string_view item_name(const PluginPanelItem& item) {
 }
 
 std::uint32_t hash(std::string_view name) {
-  std::uint32_t value = 2166136261U;
-  for (const char c : name) value = (value ^ static_cast<unsigned char>(c)) * 16777619U;
-  return value;
+  return static_cast<std::uint32_t>(std::hash<std::string_view>{}(name));
 }
 
 // Into a new block of `size` bytes, none when 0, keeping the first `used`.
