@@ -1,3 +1,4 @@
+#include "dialog/typed_ahead.h"
 #include "dialog/view_list_dialog.h"
 #include "native/plugin_fixture.h"
 #include "plugin/host_api.h"
@@ -120,11 +121,16 @@ TEST_F(dialog_keys, without_idle_notices_a_quick_switch_commits_on_the_wake_up_a
     EXPECT_EQ(win.open_threads, 1);
   });
   host.ctrl(false);
+  host.then([&] { win.console_input = [] { return std::vector<INPUT_RECORD>(1); }; });
+  host.idle();
+  host.then([&] {
+    EXPECT_FALSE(list().closed) << "no tap while the host has input to read";
+    win.console_input = nullptr;
+  });
   host.idle();
   open();
   EXPECT_FALSE(host.ran_dry);
   EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
-  EXPECT_EQ(win.open_threads + win.open_events, 0);
 }
 
 TEST_F(dialog_keys, in_quick_switch_ctrl_arrows_walk_and_ctrl_enter_does_not_toggle) {
@@ -175,6 +181,28 @@ TEST_F(dialog_keys, numpad_keys_and_ctrl_backquote_are_the_keys_of_the_table) {
       << "a key the list does not take reaches the host as it came";
   EXPECT_EQ(order_numbers(), (std::vector<int>{2, 3, 1}))
       << "Ctrl+NumPad 8 moved V1 up, Del took V2";
+}
+
+TEST_F(dialog_keys, only_a_cursor_step_waiting_in_the_console_puts_a_preview_off) {
+  INPUT_RECORD waiting{};
+  win.console_input = [&] { return std::vector<INPUT_RECORD>{waiting}; };
+  waiting.EventType = KEY_EVENT;
+  waiting.Event.KeyEvent.bKeyDown = 1;
+  std::string steps;
+  for (const int key : {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x11, 0xBF,
+                        0xC0, 0xC1}) {
+    waiting.Event.KeyEvent.wVirtualKeyCode = static_cast<WORD>(key);
+    steps += far_tolvane::cursor_step_waiting() ? '+' : '-';
+  }
+  EXPECT_EQ(steps, "-++++-+-+---+-") << "PgUp, PgDn, End, Home, Up, Down and the key under Esc";
+  waiting.Event.KeyEvent.bKeyDown = 0;
+  EXPECT_FALSE(far_tolvane::cursor_step_waiting()) << "a key released";
+  waiting = INPUT_RECORD{};
+  waiting.EventType = MOUSE_EVENT;
+  waiting.Event.MouseEvent.dwEventFlags = MOUSE_WHEELED;
+  EXPECT_TRUE(far_tolvane::cursor_step_waiting());
+  waiting.Event.MouseEvent.dwEventFlags = 1;
+  EXPECT_FALSE(far_tolvane::cursor_step_waiting()) << "the mouse moved";
 }
 
 TEST_F(dialog_keys, keys_typed_ahead_skip_the_previews_between_them_and_end_as_single_steps) {

@@ -103,6 +103,7 @@ void machine::set_string(const std::string& key_path, const std::string& name,
 
 }  // namespace fake_windows
 
+using fake_windows::machine;
 using fake_windows::state;
 
 DWORD GetFileAttributesA(const char* path) {
@@ -128,11 +129,12 @@ BOOL PeekConsoleInputA(HANDLE, INPUT_RECORD* records, DWORD length, LPDWORD read
 }
 
 BOOL GetNumberOfConsoleInputEvents(HANDLE, LPDWORD count) {
-  *count = 0;
+  *count = state().console_input ? static_cast<DWORD>(state().console_input().size()) : 0;
   return 1;
 }
 
-BOOL WriteConsoleInputW(HANDLE, const INPUT_RECORD*, DWORD length, LPDWORD written) {
+BOOL WriteConsoleInputW(HANDLE, const INPUT_RECORD* records, DWORD length, LPDWORD written) {
+  state().written_input.assign(records, records + length);
   *written = length;
   return 1;
 }
@@ -140,29 +142,61 @@ BOOL WriteConsoleInputW(HANDLE, const INPUT_RECORD*, DWORD length, LPDWORD writt
 namespace {
 HANDLE const thread_handle = reinterpret_cast<HANDLE>(0x7001);
 HANDLE const event_handle = reinterpret_cast<HANDLE>(0x7002);
+constexpr DWORD wait_object_0 = 0;
+
+bool is_ctrl_key(const INPUT_RECORD& record, bool down) {
+  const KEY_EVENT_RECORD& key = record.Event.KeyEvent;
+  return record.EventType == KEY_EVENT && (key.bKeyDown != 0) == down &&
+         key.wRepeatCount == 1 && key.wVirtualKeyCode == VK_CONTROL &&
+         key.dwControlKeyState == (down ? LEFT_CTRL_PRESSED : 0U);
+}
 }  // namespace
 
-HANDLE CreateThread(SECURITY_ATTRIBUTES*, std::size_t, LPTHREAD_START_ROUTINE, void*, DWORD flags,
-                    LPDWORD) {
+HANDLE CreateThread(SECURITY_ATTRIBUTES*, std::size_t, LPTHREAD_START_ROUTINE routine,
+                    void* parameter, DWORD flags, LPDWORD) {
   if (flags) return nullptr;  // a suspended thread would never run
   ++state().open_threads;
+  state().thread_routine = routine;
+  state().thread_parameter = parameter;
+  state().thread_joined = false;
   return thread_handle;
 }
 
-HANDLE CreateEventA(SECURITY_ATTRIBUTES*, BOOL, BOOL, const char*) {
+HANDLE CreateEventA(SECURITY_ATTRIBUTES*, BOOL, BOOL initially_set, const char*) {
   ++state().open_events;
+  state().event_set = initially_set != 0;
   return event_handle;
 }
 
-BOOL SetEvent(HANDLE) { return 1; }
-
-DWORD WaitForSingleObject(HANDLE, DWORD) { return 0; }
-
-BOOL CloseHandle(HANDLE object) {
-  if (object == thread_handle) --state().open_threads;
-  if (object == event_handle) --state().open_events;
+BOOL SetEvent(HANDLE object) {
+  if (object == event_handle) state().event_set = true;
   return 1;
 }
+
+DWORD WaitForSingleObject(HANDLE object, DWORD ms) {
+  machine& win = state();
+  if (object == thread_handle) {
+    if (!win.event_set) win.thread_faults.emplace_back("joined a thread never told to stop");
+    win.thread_joined = true;
+    return wait_object_0;
+  }
+  if (win.event_set || !win.round_pending) return wait_object_0;  // a round ends as if stopped
+  win.round_pending = false;
+  win.thread_wait_ms = ms;
+  return WAIT_TIMEOUT;
+}
+
+BOOL CloseHandle(HANDLE object) {
+  machine& win = state();
+  if (object == thread_handle) {
+    if (!win.thread_joined) win.thread_faults.emplace_back("closed a running thread's handle");
+    --win.open_threads;
+    win.thread_routine = nullptr;
+  }
+  if (object == event_handle) --win.open_events;
+  return 1;
+}
+
 
 BOOL GetVersionExA(OSVERSIONINFOA* info) {
   if (info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA)) return 0;
@@ -278,4 +312,14 @@ LONG RegCloseKey(HKEY key) {
   --state().open_registry_handles;
   delete fake_windows::as_open(key);
   return ERROR_SUCCESS;
+}
+
+bool fake_windows::ctrl_tapped() {
+  machine& win = state();
+  if (!win.thread_routine) return false;
+  win.written_input.clear();
+  win.round_pending = true;
+  win.thread_routine(win.thread_parameter);
+  return win.thread_wait_ms <= 100 && win.written_input.size() == 2 &&
+         is_ctrl_key(win.written_input[0], true) && is_ctrl_key(win.written_input[1], false);
 }

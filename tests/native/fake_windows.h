@@ -34,9 +34,20 @@ struct machine {
   bool ctrl_down = false;
   // What waits in the console's input, peeked at; none by default, as in hosts without a console.
   std::function<std::vector<INPUT_RECORD>()> console_input;
-  // Threads and events made and not yet closed; no thread runs here.
+  // Threads and events made and not yet closed. No thread runs by itself here: ctrl_tapped
+  // runs the plugin's thread one round.
   int open_threads = 0;
   int open_events = 0;
+  LPTHREAD_START_ROUTINE thread_routine = nullptr;
+  void* thread_parameter = nullptr;
+  bool event_set = false;
+  bool round_pending = false;
+  bool thread_joined = false;
+  DWORD thread_wait_ms = 0;
+  std::vector<INPUT_RECORD> written_input;
+  // What a real machine would have hung on or leaked: a join with the thread never told to stop,
+  // a running thread's handle closed.
+  std::vector<std::string> thread_faults;
   DWORD platform_id = VER_PLATFORM_WIN32_NT;
   std::map<std::string, std::string> environment;
   registry_key current_user;
@@ -56,6 +67,10 @@ struct machine {
   void set_string(const std::string& key_path, const std::string& name, const std::string& text,
                   bool terminated = true);
 };
+
+// Runs the plugin's thread for one wait: whether it wrote exactly a Ctrl press and release, as
+// a keyboard would, while the console's input was empty.
+bool ctrl_tapped();
 
 // The state the stand-in answers from; reset by every test.
 machine& state();

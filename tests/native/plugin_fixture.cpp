@@ -24,7 +24,7 @@ void connect(host_model::model& host, fake_windows::machine& win) {
   host.load_language_file(TOLVANE_LANG_DIR "/TolvaneEng.lng");
   host.list_dir = [&win](const std::string& dir) { return win.list_dir(dir); };
   host.set_ctrl = [&win](bool down) { win.ctrl_down = down; };
-  host.woken_by_plugin = [&win] { return win.open_threads > 0; };
+  host.woken_by_plugin = fake_windows::ctrl_tapped;
   win.add_dir("C:\\");
 }
 
@@ -34,6 +34,8 @@ void plugin_test::TearDown() {
   if (started) far_tolvane::exit_far();
   far_tolvane::key_macro_table.clear();
   EXPECT_EQ(win.open_registry_handles, 0);
+  EXPECT_EQ(win.open_threads + win.open_events, 0);
+  EXPECT_EQ(win.thread_faults, std::vector<std::string>{});
   EXPECT_EQ(host.reserved_not_zero, std::vector<std::string>{});
 }
 
