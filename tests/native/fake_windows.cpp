@@ -154,7 +154,7 @@ bool is_ctrl_key(const INPUT_RECORD& record, bool down) {
 
 HANDLE CreateThread(SECURITY_ATTRIBUTES*, std::size_t, LPTHREAD_START_ROUTINE routine,
                     void* parameter, DWORD flags, LPDWORD) {
-  if (flags) return nullptr;  // a suspended thread would never run
+  if (flags || state().threads_refused) return nullptr;  // a suspended one would never run
   ++state().open_threads;
   state().thread_routine = routine;
   state().thread_parameter = parameter;

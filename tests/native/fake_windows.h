@@ -38,6 +38,7 @@ struct machine {
   // runs the plugin's thread one round.
   int open_threads = 0;
   int open_events = 0;
+  bool threads_refused = false;
   LPTHREAD_START_ROUTINE thread_routine = nullptr;
   void* thread_parameter = nullptr;
   bool event_set = false;
