@@ -2,6 +2,7 @@
 // DM_ messages, the DN_ notifications and the host's default handling of keys.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,8 @@ class dialog {
   int redraw_off = 0;
   bool closed = false;
   int exit_code = -1;
+  // The procedure's last answer to each message, for the answers the host acts on.
+  std::map<int, far_host::LONG_PARAM> answers;
 
  protected:
   // A key, or a wheel turn, that the dialog procedure left to the host.

@@ -30,10 +30,10 @@ bool on_nt_family() {
 key_code wheel_key(LONG_PARAM record_address) {
   const auto* record = reinterpret_cast<const MOUSE_EVENT_RECORD*>(record_address);
   if (!record || !(record->dwEventFlags & MOUSE_WHEELED)) return 0;
-  const auto turn = static_cast<SHORT>(record->dwButtonState >> 16);
-  if (turn == 0) return 0;
+  // The turn's distance is the high word, negative towards the user.
+  const bool towards_user = (record->dwButtonState & 0x80000000) != 0;
   const DWORD held = record->dwControlKeyState;
-  key_code key = turn > 0 ? far_host::KEY_MSWHEEL_UP : far_host::KEY_MSWHEEL_DOWN;
+  key_code key = towards_user ? far_host::KEY_MSWHEEL_DOWN : far_host::KEY_MSWHEEL_UP;
   if (held & (LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED)) key |= far_host::KEY_CTRL;
   if (held & (LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED)) key |= far_host::KEY_ALT;
   if (held & SHIFT_PRESSED) key |= far_host::KEY_SHIFT;

@@ -107,6 +107,7 @@ TEST_F(dialog_keys, quick_switch_follows_the_cursor_while_ctrl_is_held_and_commi
   open();
   EXPECT_FALSE(host.ran_dry);
   EXPECT_EQ(list().exit_code, 0);
+  EXPECT_EQ(list().answers.at(DN_ENTERIDLE), 1);
   EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
   EXPECT_EQ(order_numbers(), (std::vector<int>{3, 2, 1, 4}));
 }
@@ -131,6 +132,11 @@ TEST_F(dialog_keys, without_idle_notices_a_quick_switch_commits_on_the_wake_up_a
   open();
   EXPECT_FALSE(host.ran_dry);
   EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
+  EXPECT_EQ(host.calls("default key"), std::vector<std::string>{}) << "the taps were taken";
+  quick_mode();
+  open();
+  EXPECT_TRUE(host.ran_dry);
+  EXPECT_EQ(win.open_threads, 0) << "ended when the host closed the list";
 }
 
 TEST_F(dialog_keys, without_a_wake_up_thread_a_quick_switch_commits_on_the_next_ctrl) {
@@ -210,7 +216,8 @@ TEST_F(dialog_keys, only_a_cursor_step_waiting_in_the_console_puts_a_preview_off
   }
   EXPECT_EQ(steps, "-++++-+-+---+-") << "PgUp, PgDn, End, Home, Up, Down and the key under Esc";
   waiting.Event.KeyEvent.bKeyDown = 0;
-  EXPECT_FALSE(far_tolvane::cursor_step_waiting()) << "a key released";
+  waiting.Event.KeyEvent.wVirtualKeyCode = 0x28;
+  EXPECT_FALSE(far_tolvane::cursor_step_waiting()) << "a Down released";
   waiting = INPUT_RECORD{};
   waiting.EventType = MOUSE_EVENT;
   waiting.Event.MouseEvent.dwEventFlags = MOUSE_WHEELED;
@@ -253,6 +260,33 @@ TEST_F(dialog_keys, keys_typed_ahead_skip_the_previews_between_them_and_end_as_s
   EXPECT_EQ(ends[0], ends[1]);
 }
 
+TEST_F(dialog_keys, a_put_off_preview_comes_with_the_next_key_or_the_switch) {
+  bool down_waits = true;  // a Down in the console the host has not handed over yet
+  win.console_input = [&] {
+    std::vector<INPUT_RECORD> waiting(down_waits ? 1 : 0);
+    for (auto& record : waiting) {
+      record.EventType = KEY_EVENT;
+      record.Event.KeyEvent.bKeyDown = 1;
+      record.Event.KeyEvent.wVirtualKeyCode = 0x28;
+    }
+    return waiting;
+  };
+  host.key(KEY_DOWN);
+  host.then([&] {
+    EXPECT_EQ(active_dir(), "C:\\Left");
+    down_waits = false;
+  });
+  host.key(KEY_ALT | 'X');
+  host.then([&] {
+    EXPECT_EQ(active_dir(), "C:\\V1");
+    down_waits = true;
+  });
+  host.keys({KEY_DOWN, KEY_ENTER});
+  open();
+  EXPECT_EQ(active_dir(), "C:\\V2");
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V2");
+}
+
 TEST_F(dialog_keys, a_wheel_turn_steps_as_a_key_or_as_a_mouse_event_and_other_mouse_events_pass) {
   for (const host_core::host_ways& ways : {host_core::host_ways{}, host_core::far3_ways()}) {
     host.ways = ways;
@@ -265,6 +299,11 @@ TEST_F(dialog_keys, a_wheel_turn_steps_as_a_key_or_as_a_mouse_event_and_other_mo
       const auto record = reinterpret_cast<LONG_PARAM>(&click);
       EXPECT_EQ(view_list_dialog_proc(&list(), DN_MOUSECLICK, 2, record), 0);
       EXPECT_EQ(view_list_dialog_proc(&list(), DN_MOUSEEVENT, -1, record), 1);
+      click.dwEventFlags = MOUSE_WHEELED;
+      click.dwButtonState = 120U << 16;
+      EXPECT_EQ(view_list_dialog_proc(&list(), DN_MOUSEEVENT, -1, record), 0) << "handled";
+      EXPECT_EQ(active_dir(), "C:\\Left");
+      host.log.clear();
     });
     host.wheel(KEY_CTRL | KEY_MSWHEEL_UP);
     host.key(KEY_ESC);

@@ -56,6 +56,8 @@ TEST_F(notice_box_test, a_refused_walk_explains_itself_one_row_below_the_centre)
             (std::vector<std::string>{"DialogEx -1 -1 30 6", "DialogEx -1 -1 41 7"}));
   EXPECT_EQ(host.calls("DM_MOVEDIALOG").at(1), "DM_MOVEDIALOG 1 -1 -1");
   EXPECT_EQ(host.calls("DM_MOVEDIALOG").at(2), "DM_MOVEDIALOG 0 0 1");
+  EXPECT_EQ(list().answers.at(DN_INITDIALOG), 0);
+  EXPECT_EQ(notice().answers.at(DN_INITDIALOG), 0);
   EXPECT_EQ(count_calls(host, "DM_LISTSETCURPOS"), 1) << "the cursor did not move";
   EXPECT_EQ(count_calls(host, "Control SETPANELDIR"), 0);
 }
