@@ -58,6 +58,9 @@ class host : public dialog_host {
   std::vector<std::string> texts;         // the plugin's language file, in id order
   std::vector<dialog*> open_dialogs;      // the running ones, innermost last
   std::deque<far_host::key_code> posted;  // keys the plugin posted, played after its dialogs
+  // Calls that gave a parameter or a list line's field the host reserves anything but the 0 it
+  // asks for, as "DM_REDRAW 1 0": a later host may read it.
+  std::vector<std::string> reserved_not_zero;
   far_host::FarStandardFunctions standard_functions{};
 
  protected:

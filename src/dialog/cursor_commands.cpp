@@ -42,7 +42,7 @@ void view_list::present_cursor(far_host::FarListPos pos) {
     owner->preview_cursor_view();
   send(far_host::DM_ENABLEREDRAW, 1, 0);
   send(far_host::DM_REDRAW, 0, 0);
-  set_list_pos(pos);
+  set_list_pos(pos.SelectPos);
 }
 
 void view_list::cursor_down() {
@@ -112,7 +112,7 @@ void view_list::finish_reorder(far_host::FarListPos pos, view_position target, i
   fill(cursor_node, pos.SelectPos, pos.TopPos);
   send(far_host::DM_ENABLEREDRAW, 1, 0);
   send(far_host::DM_REDRAW, 0, 0);
-  set_list_pos(pos);
+  set_list_pos(pos.SelectPos);
 }
 
 void view_list::move_view_up() {

@@ -48,6 +48,7 @@ LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, in
   switch (message) {
     case far_host::DN_CLOSE:
       if (param1 < 0) self.restore_active_view();
+      // No wake-up may reach the panels after the list.
       self.wakeups.stop();
       self.dialog_handle = nullptr;
       post_remaining_keys();
@@ -195,11 +196,8 @@ void view_list_dialog_impl::refuse(int title_id) {
   if (quick_switch) close();
 }
 
-// Every close of the dialog's own making passes 0, so DN_CLOSE never restores for it. No wake-up
-// may reach the panels after it.
-void view_list_dialog_impl::close() {
-  wakeups.stop();
-  send(far_host::DM_CLOSE, 0, 0);
-}
+// Every close of the dialog's own making passes 0, so DN_CLOSE, which the host sends from
+// inside DM_CLOSE, never restores for it.
+void view_list_dialog_impl::close() { send(far_host::DM_CLOSE, 0, 0); }
 
 }  // namespace far_tolvane

@@ -85,7 +85,7 @@ void view_list::fill(view_position cursor, int select_pos, int) {
 
   if (!owner->dialog_handle) return;
   send(far_host::DM_LISTSET, 2, reinterpret_cast<LONG_PARAM>(&far_list));
-  set_list_pos({select_pos, 0});
+  set_list_pos(select_pos);
 }
 
 int view_list::list_height() const {
@@ -114,7 +114,9 @@ far_host::FarListPos view_list::current_pos() const {
 }
 
 // Puts the host's cursor on the line, with the window placed by the top-line rule.
-void view_list::set_list_pos(far_host::FarListPos pos) const {
+void view_list::set_list_pos(int select_pos) const {
+  far_host::FarListPos pos{};
+  pos.SelectPos = select_pos;
   list_window_top(pos);
   send(far_host::DM_LISTSETCURPOS, 2, reinterpret_cast<LONG_PARAM>(&pos));
 }

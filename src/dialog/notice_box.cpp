@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "dialog/console_fit.h"
 #include "dialog/view_list_dialog.h"
@@ -16,10 +17,10 @@ using far_host::LONG_PARAM;
 
 namespace {
 
-FarDialogItem text_item(int type, int x1, int y1, const char* text) {
+// X1 is set by the caller: it depends on the item.
+FarDialogItem text_item(int type, int y1, const char* text) {
   FarDialogItem item{};
   item.Type = type;
-  item.X1 = x1;
   item.Y1 = y1;
   copy_text(item.Data, text);
   return item;
@@ -39,16 +40,16 @@ void centre_text(FarDialogItem& item, int box_width) {
 
 void substitute_kind(const char* format, const char* kind, char (&text)[512]) {
   std::size_t used = 0;
-  auto append = [&text, &used](const char* piece, std::size_t size) {
-    const std::size_t taken = std::min(size, sizeof text - 1 - used);
-    std::memcpy(text + used, piece, taken);
+  auto append = [&text, &used](std::string_view piece) {
+    const std::size_t taken = std::min(piece.size(), sizeof text - 1 - used);
+    std::memcpy(text + used, piece.data(), taken);
     used += taken;
   };
   const char* slot = std::strstr(format, "%s");
-  append(format, slot ? static_cast<std::size_t>(slot - format) : std::strlen(format));
+  append(slot ? std::string_view(format, static_cast<std::size_t>(slot - format)) : format);
   if (slot) {
-    append(kind, std::strlen(kind));
-    append(slot + 2, std::strlen(slot + 2));
+    append(kind);
+    append(slot + 2);
   }
   text[used] = '\0';
 }
@@ -57,9 +58,10 @@ bool notice_box::show(bool quick, int title_id) {
   quick_switch = quick;
   const int mx = quick ? 0 : 2;
   const int my = quick ? 0 : 1;
-  items[0] = text_item(far_host::DI_DOUBLEBOX, mx, my, GetMsg(title_id));
-  items[1] = text_item(far_host::DI_TEXT, -1, my + 1, GetMsg(far_host::MNoticeLine1));
-  items[2] = text_item(far_host::DI_TEXT, -1, my + 2, "");
+  items[0] = text_item(far_host::DI_DOUBLEBOX, my, GetMsg(title_id));
+  items[0].X1 = mx;
+  items[1] = text_item(far_host::DI_TEXT, my + 1, GetMsg(far_host::MNoticeLine1));
+  items[2] = text_item(far_host::DI_TEXT, my + 2, "");
   substitute_kind(GetMsg(far_host::MNoticeLine2Format),
                   GetMsg(active_slot->shown()->kind_message_id()), items[2].Data);
   const int inner_width =
@@ -73,7 +75,8 @@ bool notice_box::show(bool quick, int title_id) {
   centre_text(items[2], box_width);
   items[0].X2 = box_width - mx - 1;
   items[0].Y2 = box_height - my - 1;
-  items[3] = text_item(far_host::DI_BUTTON, -1, box_height - my - 2, GetMsg(far_host::MOk));
+  items[3] = text_item(far_host::DI_BUTTON, box_height - my - 2, GetMsg(far_host::MOk));
+  items[3].X1 = -1;
   items[3].Flags = far_host::DIF_CENTERGROUP | (quick ? far_host::DIF_HIDDEN : 0);
   items[3].Focus = 1;
   items[3].DefaultButton = 1;

@@ -108,10 +108,7 @@ void view_list_dialog_impl::relayout() {
 LONG_PARAM view_list_dialog_impl::init_dialog(far_host::HANDLE handle) {
   dialog_handle = handle;
   send(far_host::DM_LISTSETMOUSEREACTION, 2, far_host::LMRT_ONLYFOCUS);
-  far_host::FarListPos pos{static_cast<int>(std::distance(view_order.begin(), list.cursor_node)),
-                           0};
-  list.list_window_top(pos);
-  send(far_host::DM_LISTSETCURPOS, 2, reinterpret_cast<LONG_PARAM>(&pos));
+  list.set_list_pos(static_cast<int>(std::distance(view_order.begin(), list.cursor_node)));
   far_host::COORD centre{-1, -1};
   send(far_host::DM_MOVEDIALOG, 1, reinterpret_cast<LONG_PARAM>(&centre));
   return 0;

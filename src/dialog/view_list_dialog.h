@@ -30,6 +30,7 @@ class view_list {
   bool reserve_lines(int count);
   void fill(view_position cursor, int select_pos, int top_pos);
   void list_window_top(far_host::FarListPos& pos) const;
+  void set_list_pos(int select_pos) const;
 
   void refresh_command();
   void new_view_command();
@@ -63,7 +64,6 @@ class view_list {
 
  private:
   far_host::FarListPos current_pos() const;
-  void set_list_pos(far_host::FarListPos pos) const;
   void step_next(far_host::FarListPos& pos);
   void step_previous(far_host::FarListPos& pos);
   void present_cursor(far_host::FarListPos pos);

@@ -47,9 +47,10 @@ std::unique_ptr<char[]> text_buffer(std::size_t size) {
 // another user's area. Empty when the variable is unset or keeps changing; null when memory is
 // short.
 std::unique_ptr<char[]> environment_value(const char* name) {
+  std::unique_ptr<char[]> buffer;
   DWORD size = user_name_buffer_size;
   for (int attempt = 0; attempt < 2; ++attempt) {
-    std::unique_ptr<char[]> buffer = text_buffer(size);
+    buffer = text_buffer(size);
     if (!buffer) return nullptr;
     const DWORD length = GetEnvironmentVariableA(name, buffer.get(), size);
     if (length < size) {
@@ -58,9 +59,8 @@ std::unique_ptr<char[]> environment_value(const char* name) {
     }
     size = length;
   }
-  std::unique_ptr<char[]> empty = text_buffer(1);
-  if (empty) empty[0] = '\0';
-  return empty;
+  buffer[0] = '\0';
+  return buffer;
 }
 
 void set_string(HKEY key, const char* name, const char* text) {

@@ -219,6 +219,7 @@ int model::adv_control(int command, void* param) {
 int model::dialog_ex(int x1, int y1, int x2, int y2, const char* help, FarDialogItem* items,
                      int count, DWORD flags, FARWINDOWPROC proc, LONG_PARAM param) {
   log.push_back(fmt("DialogEx %lld %lld", x1, y1) + fmt(" %lld %lld", x2, y2));
+  if (param) log.back() += fmt(" param %lld", param);  // the plugin's dialogs pass none
   return host::dialog_ex(x1, y1, x2, y2, help, items, count, flags, proc, param);
 }
 

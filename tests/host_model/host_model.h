@@ -64,9 +64,6 @@ class model : public host_core::host {
   std::vector<DWORD> posted_flags;
   std::vector<std::vector<std::string>> messages_shown;
   bool ran_dry = false;
-  // Messages that gave a parameter or a list line's field the host reserves anything but the 0
-  // it asks for, as "DM_REDRAW 1 0": a later host may read it.
-  std::vector<std::string> reserved_not_zero;
   // Panel queries (FCTL_GETPANELINFO and FCTL_GETANOTHERPANELINFO) asked so far; the first is 1.
   int panel_queries = 0;
   // Given a query's number, says whether it fails. A failed query answers 0 and leaves garbage

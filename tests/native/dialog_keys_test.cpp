@@ -114,6 +114,8 @@ TEST_F(dialog_keys, quick_switch_follows_the_cursor_while_ctrl_is_held_and_commi
 
 TEST_F(dialog_keys, without_idle_notices_a_quick_switch_commits_on_the_wake_up_after_release) {
   host.ways = host_core::far3_ways();
+  host.keys({KEY_CTRL | 'Q', KEY_CTRL | 'Q'});
+  host.then([&] { EXPECT_EQ(win.open_threads, 0) << "the normal form again"; });
   quick_mode();
   host.key(ctrl_tilde);
   host.idle();
@@ -192,12 +194,15 @@ TEST_F(dialog_keys, numpad_keys_and_ctrl_backquote_are_the_keys_of_the_table) {
   host.keys({KEY_CTRL | numpad_up, KEY_CTRL | KEY_BACKQUOTE});
   host.then([&] { EXPECT_EQ(active_dir(), "C:\\V2"); });
   host.keys({KEY_CTRL | KEY_SHIFT | KEY_BACKQUOTE, KEY_CTRL | KEY_OEM_3, KEY_ALT | numpad_down,
-             KEY_NUMPAD0 + 5, KEY_BACKQUOTE, KEY_NUMDEL});
+             KEY_NUMPAD0 + 5, KEY_BACKQUOTE, KEY_NUMDEL, KEY_NUMPAD0 + 10 /* NumPad * */});
+  host.then([&] { EXPECT_NE(list().list().pos.SelectPos, 0); });
+  host.key(KEY_NUMPAD0 + 9);
+  host.then([&] { EXPECT_EQ(list().list().pos.SelectPos, 0) << "NumPad 9 is PgUp"; });
   host.key(KEY_ESC);
   open();
-  EXPECT_EQ(
-      host.calls("default key"),
-      (std::vector<std::string>{"default key 0x2000162", "default key 0x165", "default key 0x60"}))
+  EXPECT_EQ(host.calls("default key"),
+            (std::vector<std::string>{"default key 0x2000162", "default key 0x165",
+                                      "default key 0x60", "default key 0x16a"}))
       << "a key the list does not take reaches the host as it came";
   EXPECT_EQ(order_numbers(), (std::vector<int>{2, 3, 1}))
       << "Ctrl+NumPad 8 moved V1 up, Del took V2";
@@ -303,7 +308,6 @@ TEST_F(dialog_keys, a_wheel_turn_steps_as_a_key_or_as_a_mouse_event_and_other_mo
       click.dwButtonState = 120U << 16;
       EXPECT_EQ(view_list_dialog_proc(&list(), DN_MOUSEEVENT, -1, record), 0) << "handled";
       EXPECT_EQ(active_dir(), "C:\\Left");
-      host.log.clear();
     });
     host.wheel(KEY_CTRL | KEY_MSWHEEL_UP);
     host.key(KEY_ESC);
