@@ -25,7 +25,6 @@ void view_list::refresh_command() {
 // The list still shows the old lines, so the cursor's line is the new entry's line. A view that
 // cannot be made for want of memory leaves the list as it was.
 bool view_list::add_view_command(view_position (*make)(view_position)) {
-  if (!reserve_lines(static_cast<int>(view_order.size()) + 1)) return false;
   const view_position made = make(cursor_node);
   if (made == view_order.end()) return false;
   cursor_node = made;
@@ -35,12 +34,19 @@ bool view_list::add_view_command(view_position (*make)(view_position)) {
   return true;
 }
 
-// The panel may have gone to C:\ before the new view's capture failed: it is put back.
+// The new line's room comes first: without it nothing changes. When the new view's capture
+// fails, the panel may have gone to C:\ already: it is put back.
 void view_list::new_view_command() {
-  if (!add_view_command(create_view_at)) apply_under_list(applied_view);
+  if (room_for_one_more() && !add_view_command(create_view_at)) apply_under_list(applied_view);
 }
 
-void view_list::clone_view_command() { add_view_command(clone_view_at); }
+void view_list::clone_view_command() {
+  if (room_for_one_more()) add_view_command(clone_view_at);
+}
+
+bool view_list::room_for_one_more() {
+  return reserve_lines(static_cast<int>(view_order.size()) + 1);
+}
 
 void view_list::delete_view_command() {
   if (owned_views.size() <= 2) return;

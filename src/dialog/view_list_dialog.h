@@ -37,7 +37,8 @@ class view_list {
   void clone_view_command();
   void delete_view_command();
   void relayout_and_apply(far_host::FarListPos pos);
-  // False when the view or its line could not be had; the list is then as it was.
+  // False when the view could not be had; the list is then as it was. Its line's room is made
+  // before.
   bool add_view_command(view_position (*make)(view_position));
 
   void cursor_down();
@@ -64,6 +65,7 @@ class view_list {
 
  private:
   far_host::FarListPos current_pos() const;
+  bool room_for_one_more();
   void step_next(far_host::FarListPos& pos);
   void step_previous(far_host::FarListPos& pos);
   void present_cursor(far_host::FarListPos pos);

@@ -1,5 +1,6 @@
 // Refresh, new view, clone and delete in the open list.
 #include "dialog/view_list_dialog.h"
+#include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
 
 using namespace far_tolvane;
@@ -65,6 +66,19 @@ TEST_F(view_commands, a_new_view_takes_the_smallest_free_number_and_the_cursor_l
             (std::vector<std::string>{"Control SETPANELDIR C:\\V2", "Control SETPANELDIR C:\\",
                                       "Control SETPANELDIR C:\\", "Control SETPANELDIR C:\\Left"}))
       << "the preview, the move to C:\\ and the new view's apply, the restore";
+}
+
+TEST_F(view_commands, without_room_for_its_line_a_new_view_or_a_clone_changes_nothing) {
+  start_with_views(1);
+  for (const key_code key : {KEY_CTRL | KEY_SHIFT | KEY_F4, KEY_CTRL | KEY_F3}) {
+    host.then([] { failing_allocations::refused_number = failing_allocations::made + 1; });
+    host.key(key);
+    host.then([] { failing_allocations::refused_number = 0; });
+  }
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(owned_views.size(), 3u);
+  EXPECT_EQ(count_calls(host, "Control SETPANELDIR"), 0) << "not even a put-back";
 }
 
 TEST_F(view_commands, the_tenth_view_widens_the_number_column_and_the_dialog) {
