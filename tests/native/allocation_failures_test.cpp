@@ -106,7 +106,20 @@ TEST(allocation_failures, any_one_failing_allocation_leaves_a_consistent_plugin_
   std::printf("allocation points walked: %lld\n", total);
 }
 
-TEST(allocation_failures, spare_nodes_stop_at_their_number) {
+TEST(allocation_failures, spare_nodes_come_as_asked_up_to_their_number_and_go_with_their_pool) {
+  while (node_spares.count > 0) ::operator delete(node_spares.blocks[--node_spares.count]);
+  failing_allocations::refused_number = failing_allocations::made + 2;
+  EXPECT_FALSE(reserve_nodes(3));
+  failing_allocations::refused_number = 0;
+  EXPECT_TRUE(reserve_nodes(3));
+  EXPECT_EQ(node_spares.count, 3);
   EXPECT_TRUE(reserve_nodes(max_spare_nodes + 1));
   EXPECT_EQ(node_spares.count, max_spare_nodes);
+  {
+    spare_nodes pool;
+    while (pool.count < 2) pool.blocks[pool.count++] = ::operator new(node_block_size);
+  }
+#if defined(__SANITIZE_ADDRESS__)
+  EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0);
+#endif
 }
