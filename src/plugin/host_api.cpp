@@ -7,7 +7,7 @@ far_host::FarStandardFunctions host_standard_functions{};
 
 const char* GetMsg(int id) { return host_api.GetMsg(host_api.ModuleNumber, id); }
 
-unsigned host_version_word = 0;
+unsigned host_version_word;
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "native/plugin_fixture.h"
 #include "plugin/host_api.h"
 #include "plugin/lifecycle.h"
+#include "plugin/node_pool.h"
 #include "slots/view_registry.h"
 #include "views/file_panel_view.h"
 #include "views/view_numbers.h"
@@ -96,6 +97,27 @@ TEST_F(lifecycle, the_first_opening_makes_what_start_up_could_not) {
     start();
     reached = failing_allocations::made >= failing_allocations::refused_number;
     failing_allocations::refused_number = 0;
+    host.log.clear();
+    host.key(far_host::KEY_ESC);
+    open();
+    EXPECT_EQ(count_calls(host, "DialogEx"), 1) << refused;
+    exit_far();
+  }
+  // Short of memory ever since start-up, and short again somewhere in the first opening: the
+  // next opening still shows the list.
+  reached = true;
+  for (long long refused = 1; reached; ++refused) {
+    failing_allocations::refused_number = failing_allocations::made + 1;
+    failing_allocations::keep_refusing = true;
+    start();
+    failing_allocations::keep_refusing = false;
+    while (node_spares.count > 0) ::operator delete(node_spares.blocks[--node_spares.count]);
+    failing_allocations::refused_number = failing_allocations::made + refused;
+    host.key(far_host::KEY_ESC);
+    open();
+    reached = failing_allocations::made >= failing_allocations::refused_number;
+    failing_allocations::refused_number = 0;
+    host.feed.clear();
     host.log.clear();
     host.key(far_host::KEY_ESC);
     open();
