@@ -85,8 +85,9 @@ bool selected_names::copy_from(const selected_names& source) {
 // directories. Short of memory for a table of every name, a small one takes them in chunks.
 void selected_names::select_in(PluginPanelItem* items, int count) const {
   if (count_ == 0 || !items || count <= 0) return;
+  // Each name takes at least two bytes below found_bit, so this stops at found_bit at most.
   std::uint32_t slots = 16;
-  while (slots < static_cast<std::uint32_t>(count_) * 2 && slots < found_bit) slots *= 2;
+  while (slots < static_cast<std::uint32_t>(count_) * 2) slots *= 2;
   const std::unique_ptr<std::uint32_t[]> table(new (std::nothrow) std::uint32_t[slots]);
   std::uint32_t fallback_table[fallback_slots];
   std::uint32_t* used = table.get();

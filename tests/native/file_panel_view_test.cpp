@@ -197,6 +197,13 @@ TEST_F(file_panel_view_test, selections_around_the_block_and_table_sizes_come_ba
   host.change_dir(host.active_panel(), "C:\\Left");
   one->apply();
   EXPECT_EQ(host.active_panel().selected_names(), std::vector<std::string>{"only"});
+  // Nothing to select, or nothing to select it in, needs no table.
+  far_host::PluginPanelItem item{};
+  const long long made = failing_allocations::made;
+  selected_names().select_in(&item, 1);
+  one->selection().select_in(&item, 0);
+  one->selection().select_in(nullptr, 1);
+  EXPECT_EQ(failing_allocations::made, made);
 }
 
 // A refresh takes the panel's state and names whole, or, when the host cannot answer or memory
