@@ -135,7 +135,8 @@ LONG_PARAM dialog::default_proc(int msg, int, LONG_PARAM) {
 }
 
 LONG_PARAM dialog::notify(int msg, int param1, LONG_PARAM param2) {
-  return answers[msg] = proc_ ? proc_(this, msg, param1, param2) : default_proc(msg, param1, param2);
+  return answers[msg] =
+             proc_ ? proc_(this, msg, param1, param2) : default_proc(msg, param1, param2);
 }
 
 bool dialog::close(int code) {

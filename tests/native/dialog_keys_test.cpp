@@ -214,8 +214,8 @@ TEST_F(dialog_keys, only_a_cursor_step_waiting_in_the_console_puts_a_preview_off
   waiting.EventType = KEY_EVENT;
   waiting.Event.KeyEvent.bKeyDown = 1;
   std::string steps;
-  for (const int key : {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x11, 0xBF,
-                        0xC0, 0xC1}) {
+  for (const int key :
+       {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x11, 0xBF, 0xC0, 0xC1}) {
     waiting.Event.KeyEvent.wVirtualKeyCode = static_cast<WORD>(key);
     steps += far_tolvane::cursor_step_waiting() ? '+' : '-';
   }

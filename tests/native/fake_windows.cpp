@@ -146,8 +146,8 @@ constexpr DWORD wait_object_0 = 0;
 
 bool is_ctrl_key(const INPUT_RECORD& record, bool down) {
   const KEY_EVENT_RECORD& key = record.Event.KeyEvent;
-  return record.EventType == KEY_EVENT && (key.bKeyDown != 0) == down &&
-         key.wRepeatCount == 1 && key.wVirtualKeyCode == VK_CONTROL &&
+  return record.EventType == KEY_EVENT && (key.bKeyDown != 0) == down && key.wRepeatCount == 1 &&
+         key.wVirtualKeyCode == VK_CONTROL &&
          key.dwControlKeyState == (down ? LEFT_CTRL_PRESSED : 0U);
 }
 }  // namespace
@@ -196,7 +196,6 @@ BOOL CloseHandle(HANDLE object) {
   if (object == event_handle) --win.open_events;
   return 1;
 }
-
 
 BOOL GetVersionExA(OSVERSIONINFOA* info) {
   if (info->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA)) return 0;
