@@ -38,13 +38,9 @@ struct machine {
   // runs the plugin's thread one round.
   int open_threads = 0;
   int open_events = 0;
-  bool threads_refused = false;
+  bool threads_refused = false, event_set = false, round_pending = false, thread_joined = false;
   LPTHREAD_START_ROUTINE thread_routine = nullptr;
   void* thread_parameter = nullptr;
-  bool event_set = false;
-  bool round_pending = false;
-  bool thread_joined = false;
-  DWORD thread_wait_ms = 0;
   std::vector<INPUT_RECORD> written_input;
   // What a real machine would have hung on or leaked: a join with the thread never told to stop,
   // a running thread's handle closed.

@@ -88,41 +88,31 @@ TEST_F(lifecycle, the_smallest_table_that_holds_both_operations_still_shows_the_
 }
 
 // Whatever start-up could not make for want of memory, the first opening makes, and shows the
-// list.
+// list; or, short of memory ever since start-up and again anywhere in the first opening, the next.
 TEST_F(lifecycle, the_first_opening_makes_what_start_up_could_not) {
   two_panels();
-  bool reached = true;
-  for (long long refused = 1; reached; ++refused) {  // each allocation of start-up in turn
-    failing_allocations::refused_number = failing_allocations::made + refused;
-    start();
-    reached = failing_allocations::made >= failing_allocations::refused_number;
-    failing_allocations::refused_number = 0;
-    host.log.clear();
-    host.key(far_host::KEY_ESC);
-    open();
-    EXPECT_EQ(count_calls(host, "DialogEx"), 1) << refused;
-    exit_far();
-  }
-  // Short of memory ever since start-up, and short again somewhere in the first opening: the
-  // next opening still shows the list.
-  reached = true;
-  for (long long refused = 1; reached; ++refused) {
-    failing_allocations::refused_number = failing_allocations::made + 1;
-    failing_allocations::keep_refusing = true;
-    start();
-    failing_allocations::keep_refusing = false;
-    while (node_spares.count > 0) ::operator delete(node_spares.blocks[--node_spares.count]);
-    failing_allocations::refused_number = failing_allocations::made + refused;
-    host.key(far_host::KEY_ESC);
-    open();
-    reached = failing_allocations::made >= failing_allocations::refused_number;
-    failing_allocations::refused_number = 0;
-    host.feed.clear();
-    host.log.clear();
-    host.key(far_host::KEY_ESC);
-    open();
-    EXPECT_EQ(count_calls(host, "DialogEx"), 1) << refused;
-    exit_far();
+  for (const bool opening_short : {false, true}) {
+    bool reached = true;
+    for (long long refused = 1; reached; ++refused) {  // each allocation in turn
+      failing_allocations::refused_number =
+          failing_allocations::made + (opening_short ? 1 : refused);
+      failing_allocations::keep_refusing = opening_short;
+      start();
+      failing_allocations::keep_refusing = false;
+      if (opening_short) {
+        while (node_spares.count > 0) ::operator delete(node_spares.blocks[--node_spares.count]);
+        failing_allocations::refused_number = failing_allocations::made + refused;
+        open();
+      }
+      reached = failing_allocations::made >= failing_allocations::refused_number;
+      failing_allocations::refused_number = 0;
+      host.feed.clear();
+      host.log.clear();
+      host.key(far_host::KEY_ESC);
+      open();
+      EXPECT_EQ(count_calls(host, "DialogEx"), 1) << refused;
+      exit_far();
+    }
   }
 }
 
