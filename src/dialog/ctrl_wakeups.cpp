@@ -46,7 +46,8 @@ DWORD WINAPI ctrl_wakeups::run(void* self) {
   const auto& wakeups = *static_cast<const ctrl_wakeups*>(self);
   const INPUT_RECORD tap[2] = {ctrl_event(true), ctrl_event(false)};
   while (WaitForSingleObject(wakeups.stop_event_, period_ms) == WAIT_TIMEOUT) {
-    DWORD waiting = 0, written = 0;
+    DWORD waiting = 0;
+    DWORD written = 0;
     // A busy host is called anyway; taps must not pile up behind its work.
     if (GetNumberOfConsoleInputEvents(wakeups.console_input_, &waiting) && waiting == 0)
       WriteConsoleInputW(wakeups.console_input_, tap, 2, &written);

@@ -129,6 +129,12 @@ TEST_F(dialog_keys, without_idle_notices_a_quick_switch_commits_on_the_wake_up_a
   host.then([&] {
     EXPECT_FALSE(list().closed) << "no tap while the host has input to read";
     win.console_input = nullptr;
+    win.console_ok = false;
+  });
+  host.idle();
+  host.then([&] {
+    EXPECT_FALSE(list().closed) << "nor while the console cannot say";
+    win.console_ok = true;
   });
   host.idle();
   open();

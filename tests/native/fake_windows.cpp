@@ -129,6 +129,7 @@ BOOL PeekConsoleInputA(HANDLE, INPUT_RECORD* records, DWORD length, LPDWORD read
 }
 
 BOOL GetNumberOfConsoleInputEvents(HANDLE, LPDWORD count) {
+  if (!state().console_ok) return 0;
   *count = state().console_input ? static_cast<DWORD>(state().console_input().size()) : 0;
   return 1;
 }

@@ -58,7 +58,10 @@ void plugin_test::start(int struct_size) {
   started = true;
 }
 
-void plugin_test::open() { far_tolvane::open_plugin(0, 0); }
+void plugin_test::open() {
+  far_tolvane::open_plugin(0, 0);
+  EXPECT_EQ(host.feed.size(), 0u) << "left for a dialog that had closed";
+}
 
 std::vector<int> order_numbers() {
   std::vector<int> numbers;

@@ -4,6 +4,7 @@
 
 #include "dialog/view_list_dialog.h"
 #include "native/plugin_fixture.h"
+#include "plugin/lifecycle.h"
 
 using namespace far_tolvane;
 using namespace far_host;
@@ -56,7 +57,7 @@ TEST_F(random_keys_test, keep_the_registry_consistent) {
       ++keys_sent;
     }
     while (!host.feed.empty() && !HasFailure()) {
-      open();
+      open_plugin(0, 0);  // the keys a closed list leaves go to the next opening
       check_registry(host);
     }
   }
