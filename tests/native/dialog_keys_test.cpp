@@ -317,8 +317,10 @@ TEST_F(dialog_keys, a_wheel_turn_steps_as_a_key_or_as_a_mouse_event_and_other_mo
 }
 
 TEST_F(dialog_keys, a_preview_shows_under_the_list_in_every_host) {
+  host_core::host_ways far171 = host_core::far175_ways();  // the first that needs the redraw
+  far171.version = (1 << 8) | 71;
   for (const host_core::host_ways& ways :
-       {host_core::host_ways{}, host_core::far175_ways(), host_core::far3_ways()}) {
+       {host_core::host_ways{}, host_core::far175_ways(), far171, host_core::far3_ways()}) {
     host.ways = ways;
     host_version_word = 0;  // the plugin asks a host once
     host.log.clear();
