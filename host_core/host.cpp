@@ -27,7 +27,7 @@ int FARAPI table_adv_control(int, int command, void* param) {
 int FARAPI table_dialog_ex(int, int x1, int y1, int x2, int y2, const char* help,
                            FarDialogItem* items, int count, DWORD reserved, DWORD flags,
                            FARWINDOWPROC proc, LONG_PARAM param) {
-  if (reserved) current->reserved_not_zero.push_back("DialogEx reserved");
+  if (reserved) current->reserved_not_zero.emplace_back("DialogEx reserved");
   return current->dialog_ex(x1, y1, x2, y2, help, items, count, flags, proc, param);
 }
 LONG_PARAM FARAPI table_send_dlg_message(HANDLE handle, int msg, int param1, LONG_PARAM param2) {
