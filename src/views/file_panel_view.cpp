@@ -6,7 +6,6 @@
 #include "host/message_ids.h"
 #include "host/windows_api.h"
 #include "plugin/host_api.h"
-#include "plugin/node_pool.h"
 
 namespace far_tolvane {
 
@@ -38,7 +37,6 @@ saved_panel_state state_of(const PanelInfo& info) {
 
 std::unique_ptr<file_panel_view> build(const saved_panel_state& state, selected_names&& names,
                                        bool exists) {
-  if (!reserve_nodes(1)) return nullptr;  // for the view's number
   return std::unique_ptr<file_panel_view>(new (std::nothrow)
                                               file_panel_view(state, std::move(names), exists));
 }

@@ -38,6 +38,8 @@ class view {
   int number;
 
  protected:
+  // Takes the smallest free number, in a node its maker reserved (reserve_nodes), as every
+  // maker of a view does.
   view();
   // A copy never shares its source's number or panels.
   view(const view&);
