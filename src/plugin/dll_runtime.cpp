@@ -8,6 +8,10 @@
 #include <cstdlib>
 #include <new>
 
+// The plugin deletes no array of a type with a destructor, so GCC calls no sized array delete;
+// were it to, the library's own forwards to the unsized one below.
+#pragma GCC diagnostic ignored "-Wsized-deallocation"
+
 namespace std {
 
 // The library's object comes with std::bad_alloc and its type information.
@@ -26,4 +30,3 @@ void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 void operator delete[](void* block) noexcept { std::free(block); }
-void operator delete[](void* block, std::size_t) noexcept { std::free(block); }

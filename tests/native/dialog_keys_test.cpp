@@ -154,6 +154,17 @@ TEST_F(dialog_keys, without_idle_notices_a_quick_switch_commits_on_the_wake_up_a
   EXPECT_STREQ(active_slot->shown()->path(), "C:\\Left");
 }
 
+TEST_F(dialog_keys, the_wake_ups_end_with_their_owner) {
+  host.ways = host_core::far3_ways();
+  host_version_word = 0;
+  {
+    ctrl_wakeups wakeups;
+    wakeups.start();
+    EXPECT_EQ(win.open_threads, 1);
+  }
+  EXPECT_EQ(win.open_threads + win.open_events, 0);
+}
+
 TEST_F(dialog_keys, in_quick_switch_ctrl_arrows_walk_and_ctrl_enter_does_not_toggle) {
   quick_mode();
   host.keys({KEY_CTRL | KEY_DOWN, KEY_CTRL | KEY_DOWN, KEY_CTRL | KEY_UP, KEY_CTRL | KEY_ENTER});
