@@ -69,7 +69,9 @@ SCENARIO(exit_without_opening_frees_everything_and_the_dll_unloads) {
   {
     sim::plugin dll(ctx.dll_path);
     dll.set_startup_info(ctx.host->startup_info());
+    const std::size_t with_views = sim::crt_heap_in_use();
     dll.exit_far();
+    CHECK(sim::crt_heap_in_use() < with_views);
   }
   sim::plugin again(ctx.dll_path);
   again.set_startup_info(ctx.host->startup_info());

@@ -1,6 +1,8 @@
 #include "e2e/sim.h"
 #include "host_core/real_folders.h"
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -59,6 +61,14 @@ void context::panels(const std::string& left, const std::string& right) {
   host->change_dir(host->panels[0], dir(left));
   host->change_dir(host->panels[1], dir(right));
   host->active = 0;
+}
+
+std::size_t crt_heap_in_use() {
+  _HEAPINFO entry{};
+  std::size_t used = 0;
+  while (_heapwalk(&entry) == _HEAPOK)
+    if (entry._useflag == _USEDENTRY) used += entry._size;
+  return used;
 }
 
 void delete_registry_tree(const std::string& path) {

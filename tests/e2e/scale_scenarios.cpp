@@ -2,8 +2,6 @@
 // view of 100,000 files in one opening, and openings that run out of memory inside the plugin.
 #include <windows.h>
 
-#include <malloc.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -164,15 +162,6 @@ class squeeze {
 
 squeeze memory_squeeze;
 
-// Bytes in use in the C runtime heap.
-std::size_t crt_heap_in_use() {
-  _HEAPINFO entry{};
-  std::size_t used = 0;
-  while (_heapwalk(&entry) == _HEAPOK)
-    if (entry._useflag == _USEDENTRY) used += entry._size;
-  return used;
-}
-
 int cursor_number(const host_model::dialog& shown) {
   const int pos = shown.list().pos.SelectPos;
   if (pos < 0 || pos >= static_cast<int>(shown.list().lines.size())) return 0;
@@ -206,7 +195,7 @@ SCENARIO(openings_that_run_out_of_memory_keep_every_view) {
   ctx.host->control(invalid_handle, FCTL_GETPANELINFO, &first_answer);
   ctx.host->panels[1].files.items.reserve(ctx.host->panels[0].files.items.size());
   ctx.host->log.reserve(200000);
-  const std::size_t heap_before = crt_heap_in_use();
+  const std::size_t heap_before = sim::crt_heap_in_use();
   {
     // Start-up with no memory at all makes nothing and the opening then shows nothing; the first
     // opening with memory makes the views.
@@ -320,5 +309,5 @@ SCENARIO(openings_that_run_out_of_memory_keep_every_view) {
     CHECK(!ctx.host->ran_dry);
     dll.exit_far();
   }
-  CHECK(crt_heap_in_use() == heap_before);
+  CHECK(sim::crt_heap_in_use() == heap_before);
 }

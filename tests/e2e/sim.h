@@ -52,6 +52,9 @@ struct registrar {
   static sim::registrar name##_registrar(#name, name); \
   static void name(sim::context& ctx)
 
+// Bytes in use in the C runtime heap, which the plugin allocates from.
+std::size_t crt_heap_in_use();
+
 // The key-macro area the plugin uses for the default user.
 extern const char key_macro_area[];
 void delete_registry_tree(const std::string& path);
