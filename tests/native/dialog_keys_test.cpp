@@ -10,6 +10,16 @@ namespace {
 
 constexpr key_code ctrl_tilde = KEY_CTRL | KEY_TILDE;
 constexpr key_code ctrl_shift_tilde = KEY_CTRL | KEY_SHIFT | KEY_TILDE;
+constexpr WORD vk_down = 0x28;
+
+// A key pressed, as it waits in the console's input.
+INPUT_RECORD key_down(WORD virtual_key) {
+  INPUT_RECORD record{};
+  record.EventType = KEY_EVENT;
+  record.Event.KeyEvent.bKeyDown = 1;
+  record.Event.KeyEvent.wVirtualKeyCode = virtual_key;
+  return record;
+}
 
 // The list after start-up with two stored views: [2 Left (focused), 1 Right, 3 V1, 4 V2].
 class dialog_keys : public plugin_test {
@@ -221,17 +231,15 @@ TEST_F(dialog_keys, numpad_keys_and_ctrl_backquote_are_the_keys_of_the_table) {
 TEST_F(dialog_keys, only_a_cursor_step_waiting_in_the_console_puts_a_preview_off) {
   INPUT_RECORD waiting{};
   win.console_input = [&] { return std::vector<INPUT_RECORD>{waiting}; };
-  waiting.EventType = KEY_EVENT;
-  waiting.Event.KeyEvent.bKeyDown = 1;
   std::string steps;
   for (const int key :
        {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x11, 0xBF, 0xC0, 0xC1}) {
-    waiting.Event.KeyEvent.wVirtualKeyCode = static_cast<WORD>(key);
+    waiting = key_down(static_cast<WORD>(key));
     steps += far_tolvane::cursor_step_waiting() ? '+' : '-';
   }
   EXPECT_EQ(steps, "-++++-+-+---+-") << "PgUp, PgDn, End, Home, Up, Down and the key under Esc";
+  waiting = key_down(vk_down);
   waiting.Event.KeyEvent.bKeyDown = 0;
-  waiting.Event.KeyEvent.wVirtualKeyCode = 0x28;
   EXPECT_FALSE(far_tolvane::cursor_step_waiting()) << "a Down released";
   waiting = INPUT_RECORD{};
   waiting.EventType = MOUSE_EVENT;
@@ -247,15 +255,11 @@ TEST_F(dialog_keys, keys_typed_ahead_skip_the_previews_between_them_and_end_as_s
     // The keys at the front of the feed wait in the console's input, as typed ahead, behind a
     // Ctrl+@ that nobody reads: no cursor step.
     win.console_input = [&, typed_ahead] {
-      std::vector<INPUT_RECORD> waiting(1);
-      waiting[0].EventType = KEY_EVENT;
-      waiting[0].Event.KeyEvent.bKeyDown = 1;
-      waiting[0].Event.KeyEvent.wVirtualKeyCode = '2';
+      std::vector<INPUT_RECORD> waiting{key_down('2')};
       for (const auto& next : host.feed) {
         if (!typed_ahead || next.kind != host_model::event::key) break;
-        waiting.push_back(waiting[0]);
         const bool down = next.code == KEY_DOWN || next.code == KEY_NUMPAD0 + 2;
-        waiting.back().Event.KeyEvent.wVirtualKeyCode = down ? 0x28 : 'X';
+        waiting.push_back(key_down(down ? vk_down : 'X'));
       }
       return waiting;
     };
@@ -278,13 +282,7 @@ TEST_F(dialog_keys, keys_typed_ahead_skip_the_previews_between_them_and_end_as_s
 TEST_F(dialog_keys, a_put_off_preview_comes_with_the_next_key_or_the_switch) {
   bool down_waits = true;  // a Down in the console the host has not handed over yet
   win.console_input = [&] {
-    std::vector<INPUT_RECORD> waiting(down_waits ? 1 : 0);
-    for (auto& record : waiting) {
-      record.EventType = KEY_EVENT;
-      record.Event.KeyEvent.bKeyDown = 1;
-      record.Event.KeyEvent.wVirtualKeyCode = 0x28;
-    }
-    return waiting;
+    return down_waits ? std::vector<INPUT_RECORD>{key_down(vk_down)} : std::vector<INPUT_RECORD>{};
   };
   host.key(KEY_DOWN);
   host.then([&] {
