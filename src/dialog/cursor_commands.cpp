@@ -12,63 +12,63 @@ bool selectable(view_position position) { return !is_shown_on_other_panel(*posit
 }  // namespace
 
 // One step down; past the last entry to the first.
-void view_list::step_next(far_host::FarListPos& pos) {
+void view_list::step_next(list_pos& pos) {
   ++cursor_node;
-  ++pos.SelectPos;
+  ++pos.select;
   if (cursor_node == view_order.end()) {
     cursor_node = view_order.begin();
-    pos.SelectPos = 0;
+    pos.select = 0;
   }
 }
 
 // One step up; before the first entry to the last.
-void view_list::step_previous(far_host::FarListPos& pos) {
+void view_list::step_previous(list_pos& pos) {
   if (cursor_node == view_order.begin()) {
     cursor_node = std::prev(view_order.end());
-    pos.SelectPos = far_list.ItemsNumber - 1;
+    pos.select = line_count - 1;
     return;
   }
   --cursor_node;
-  --pos.SelectPos;
+  --pos.select;
 }
 
-void view_list::present_cursor(far_host::FarListPos pos) {
+void view_list::present_cursor(list_pos pos) {
   (*cursor_node)->check_exists();
-  send(far_host::DM_ENABLEREDRAW, 0, 0);
-  fill(cursor_node, pos.SelectPos, pos.TopPos);
+  enable_redraw(owner->handle, false);
+  fill(cursor_node, pos.select, pos.top);
   if (cursor_step_waiting())
     preview_deferred = true;
   else
     owner->preview_cursor_view();
-  send(far_host::DM_ENABLEREDRAW, 1, 0);
-  send(far_host::DM_REDRAW, 0, 0);
-  set_list_pos(pos.SelectPos);
+  enable_redraw(owner->handle, true);
+  redraw(owner->handle);
+  set_list_pos(pos.select);
 }
 
 void view_list::cursor_down() {
-  far_host::FarListPos pos = current_pos();
+  list_pos pos = current_pos();
   do step_next(pos);
   while (!selectable(cursor_node));
   present_cursor(pos);
 }
 
 void view_list::cursor_up() {
-  far_host::FarListPos pos = current_pos();
+  list_pos pos = current_pos();
   do step_previous(pos);
   while (!selectable(cursor_node));
   present_cursor(pos);
 }
 
 void view_list::cursor_home() {
-  far_host::FarListPos pos{};
+  list_pos pos{};
   cursor_node = view_order.begin();
   while (!selectable(cursor_node)) step_next(pos);
   present_cursor(pos);
 }
 
 void view_list::cursor_end() {
-  far_host::FarListPos pos{};
-  pos.SelectPos = far_list.ItemsNumber - 1;
+  list_pos pos{};
+  pos.select = line_count - 1;
   cursor_node = std::prev(view_order.end());
   while (!selectable(cursor_node)) step_previous(pos);
   present_cursor(pos);
@@ -76,28 +76,28 @@ void view_list::cursor_end() {
 
 // Page moves stop at the ends; the skipping after them runs back toward the starting side.
 void view_list::page_up() {
-  far_host::FarListPos pos = current_pos();
+  list_pos pos = current_pos();
   for (int step = 0; step < list_height(); ++step) {
     if (cursor_node == view_order.begin()) {
-      pos.SelectPos = 0;
+      pos.select = 0;
       break;
     }
     --cursor_node;
-    --pos.SelectPos;
+    --pos.select;
   }
   while (!selectable(cursor_node)) step_next(pos);
   present_cursor(pos);
 }
 
 void view_list::page_down() {
-  far_host::FarListPos pos = current_pos();
+  list_pos pos = current_pos();
   for (int step = 0; step < list_height(); ++step) {
     if (std::next(cursor_node) == view_order.end()) {
-      pos.SelectPos = far_list.ItemsNumber - 1;
+      pos.select = line_count - 1;
       break;
     }
     ++cursor_node;
-    ++pos.SelectPos;
+    ++pos.select;
   }
   while (!selectable(cursor_node)) step_previous(pos);
   present_cursor(pos);
@@ -105,50 +105,50 @@ void view_list::page_down() {
 
 // The target place is found from the neighbours before the view is moved; its own node moves,
 // which needs no memory.
-void view_list::finish_reorder(far_host::FarListPos pos, view_position target, int select_pos) {
+void view_list::finish_reorder(list_pos pos, view_position target, int select_pos) {
   view_order.splice(target, view_order, cursor_node);
-  pos.SelectPos = select_pos;
-  send(far_host::DM_ENABLEREDRAW, 0, 0);
-  fill(cursor_node, pos.SelectPos, pos.TopPos);
-  send(far_host::DM_ENABLEREDRAW, 1, 0);
-  send(far_host::DM_REDRAW, 0, 0);
-  set_list_pos(pos.SelectPos);
+  pos.select = select_pos;
+  enable_redraw(owner->handle, false);
+  fill(cursor_node, pos.select, pos.top);
+  enable_redraw(owner->handle, true);
+  redraw(owner->handle);
+  set_list_pos(pos.select);
 }
 
 void view_list::move_view_up() {
-  const far_host::FarListPos pos = current_pos();
+  const list_pos pos = current_pos();
   if (cursor_node == view_order.begin())
-    finish_reorder(pos, view_order.end(), far_list.ItemsNumber - 1);
+    finish_reorder(pos, view_order.end(), line_count - 1);
   else
-    finish_reorder(pos, std::prev(cursor_node), pos.SelectPos - 1);
+    finish_reorder(pos, std::prev(cursor_node), pos.select - 1);
 }
 
 void view_list::move_view_down() {
-  const far_host::FarListPos pos = current_pos();
+  const list_pos pos = current_pos();
   if (std::next(cursor_node) == view_order.end())
     finish_reorder(pos, view_order.begin(), 0);
   else
-    finish_reorder(pos, std::next(cursor_node, 2), pos.SelectPos + 1);
+    finish_reorder(pos, std::next(cursor_node, 2), pos.select + 1);
 }
 
 void view_list::move_view_to_top() {
-  const far_host::FarListPos pos = current_pos();
+  const list_pos pos = current_pos();
   finish_reorder(
       pos, cursor_node == view_order.begin() ? std::next(cursor_node) : view_order.begin(), 0);
 }
 
 void view_list::move_view_to_bottom() {
-  const far_host::FarListPos pos = current_pos();
-  finish_reorder(pos, view_order.end(), far_list.ItemsNumber - 1);
+  const list_pos pos = current_pos();
+  finish_reorder(pos, view_order.end(), line_count - 1);
 }
 
 void view_list::renumber_command() {
   renumber_views(view_order);
-  const far_host::FarListPos pos = current_pos();
-  send(far_host::DM_ENABLEREDRAW, 0, 0);
-  fill(cursor_node, pos.SelectPos, pos.TopPos);
-  send(far_host::DM_ENABLEREDRAW, 1, 0);
-  send(far_host::DM_REDRAW, 0, 0);
+  const list_pos pos = current_pos();
+  enable_redraw(owner->handle, false);
+  fill(cursor_node, pos.select, pos.top);
+  enable_redraw(owner->handle, true);
+  redraw(owner->handle);
 }
 
 }  // namespace far_tolvane

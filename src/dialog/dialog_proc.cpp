@@ -1,15 +1,14 @@
+// The list's key handling: what each key does, and how quick switch ends.
+#include "binding/keys.h"
 #include "dialog/reported_keys.h"
 #include "dialog/typed_ahead.h"
 #include "dialog/view_list_dialog.h"
 #include "host/message_ids.h"
 #include "host/windows_api.h"
-#include "keymacros/key_playback.h"
-#include "plugin/host_api.h"
 
 namespace far_tolvane {
 
 using far_host::key_code;
-using far_host::LONG_PARAM;
 
 namespace {
 
@@ -25,63 +24,35 @@ bool on_nt_family() {
          version.dwPlatformId != VER_PLATFORM_WIN32_WINDOWS;
 }
 
-// FAR 3 hands a wheel turn over the dialog in as a mouse event, FAR 1.7x as a key: the key it
-// would be, or 0 for any other mouse event.
-key_code wheel_key(LONG_PARAM record_address) {
-  const auto* record = reinterpret_cast<const MOUSE_EVENT_RECORD*>(record_address);
-  if (!record || !(record->dwEventFlags & MOUSE_WHEELED)) return 0;
-  // The turn's distance is the high word, negative towards the user.
-  const bool towards_user = (record->dwButtonState & 0x80000000) != 0;
-  const DWORD held = record->dwControlKeyState;
-  key_code key = towards_user ? far_host::KEY_MSWHEEL_DOWN : far_host::KEY_MSWHEEL_UP;
-  if (held & (LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED)) key |= far_host::KEY_CTRL;
-  if (held & (LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED)) key |= far_host::KEY_ALT;
-  if (held & SHIFT_PRESSED) key |= far_host::KEY_SHIFT;
-  return key;
-}
-
 }  // namespace
 
-LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, int param1,
-                                        LONG_PARAM param2) {
-  view_list_dialog_impl& self = *dialog_instance;
-  switch (message) {
-    case far_host::DN_CLOSE:
-      if (param1 < 0) self.restore_active_view();
-      // No wake-up may reach the panels after the list.
-      self.wakeups.stop();
-      self.dialog_handle = nullptr;
-      post_remaining_keys();
-      return 1;
-    case far_host::DN_KEY: {
-      const key_code key = table_key(static_cast<key_code>(param2));
-      // Ctrl alone: let go by the user, or a wake-up's tap.
-      if (key == far_host::KEY_CTRL && self.quick_switch) {
-        self.poll_ctrl();
-        return 1;
-      }
-      return self.take_key(key) ? 1 : 0;
-    }
-    case far_host::DN_MOUSECLICK:
-    case far_host::DN_MOUSEEVENT: {
-      const key_code wheel = wheel_key(param2);
-      if (!wheel || !self.take_key(wheel)) break;
-      // Handled: DN_MOUSECLICK says so with 1, DN_MOUSEEVENT with 0 (the host does nothing more).
-      return message == far_host::DN_MOUSECLICK ? 1 : 0;
-    }
-    case far_host::DN_ENTERIDLE:
-      if (!self.quick_switch) break;
-      self.poll_ctrl();
-      return 1;
-    case far_host::DN_INITDIALOG: return self.init_dialog(dialog);
-    default: break;
+void view_list_dialog_impl::closing(int code) {
+  if (code < 0) restore_active_view();
+  // No wake-up may reach the panels after the list.
+  stop_ctrl_watch();
+  handle = nullptr;
+  post_remaining_keys();
+}
+
+bool view_list_dialog_impl::reported_key(key_code reported) {
+  const key_code key = table_key(reported);
+  // Ctrl alone: let go by the user, or a wake-up's tap.
+  if (key == far_host::KEY_CTRL && quick_switch) {
+    poll_ctrl();
+    return true;
   }
-  return host_api.DefDlgProc(dialog, message, param1, param2);
+  return take_key(key);
+}
+
+bool view_list_dialog_impl::idle() {
+  if (!quick_switch) return false;
+  poll_ctrl();
+  return true;
 }
 
 bool view_list_dialog_impl::take_key(key_code key) {
   const bool handled = play_key(key, handle_key_callback, this);
-  if (list.preview_deferred && dialog_handle && !cursor_step_waiting()) preview_cursor_view();
+  if (list.preview_deferred && handle && !cursor_step_waiting()) preview_cursor_view();
   return handled;
 }
 
@@ -153,9 +124,9 @@ bool view_list_dialog_impl::handle_key(key_code key) {
       quick_switch = !quick_switch;
       relayout();
       if (quick_switch)
-        wakeups.start();
+        start_ctrl_watch();
       else
-        wakeups.stop();
+        stop_ctrl_watch();
     }
   } else if (key == (KEY_CTRL | 'R')) {
     list.refresh_command();
@@ -198,6 +169,6 @@ void view_list_dialog_impl::refuse(int title_id) {
 
 // Every close of the dialog's own making passes 0, so DN_CLOSE, which the host sends from
 // inside DM_CLOSE, never restores for it.
-void view_list_dialog_impl::close() { send(far_host::DM_CLOSE, 0, 0); }
+void view_list_dialog_impl::close() { close_dialog(handle); }
 
 }  // namespace far_tolvane

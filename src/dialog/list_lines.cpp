@@ -1,24 +1,52 @@
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
 #include <new>
 
+#include "binding/texts.h"
 #include "dialog/view_list_dialog.h"
-#include "host/windows_api.h"
-#include "plugin/host_api.h"
 #include "views/view_numbers.h"
 
 namespace far_tolvane {
 
-using far_host::FarListItem;
-using far_host::LONG_PARAM;
-
 namespace {
 
-// The host counts lines in ints; null when memory is short.
-FarListItem* new_lines(int count) {
-  return new (std::nothrow) FarListItem[static_cast<std::size_t>(count)];
-}
+// Writes one list line, cut to the line's room and always ended.
+class line_writer {
+ public:
+  explicit line_writer(list_line& line) : out_(line.text) {}
+  ~line_writer() { out_[used_] = 0; }
+  line_writer(const line_writer&) = delete;
+  line_writer& operator=(const line_writer&) = delete;
+
+  void put(host_char c) {
+    if (used_ < list_line_room - 1) out_[used_++] = c;
+  }
+  // At most `width` characters of the text, then spaces up to `width`.
+  void put_padded(host_text text, int width) {
+    const auto shown = std::min(text.size(), static_cast<std::size_t>(std::max(width, 0)));
+    for (std::size_t i = 0; i < shown; ++i) put(text[i]);
+    for (auto i = static_cast<int>(shown); i < width; ++i) put(' ');
+  }
+  // Right-aligned in `width` columns.
+  void put_number(int number, int width) {
+    host_char digits[12];
+    int count = 0;
+    unsigned magnitude =
+        number < 0 ? 0u - static_cast<unsigned>(number) : static_cast<unsigned>(number);
+    do {
+      digits[count++] = static_cast<host_char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude);
+    if (number < 0) digits[count++] = '-';
+    for (int i = count; i < width; ++i) put(' ');
+    while (count) put(digits[--count]);
+  }
+
+ private:
+  host_char* out_;
+  int used_ = 0;
+};
+
+int length(const host_char* text) { return static_cast<int>(text_length(text)); }
 
 }  // namespace
 
@@ -37,9 +65,9 @@ void view_list::measure(int& width, int& count) {
   widest_name = 0;
   const int digits = number_column_width();
   for (const view* shown : view_order) {
-    const int name = static_cast<int>(std::strlen(GetMsg(shown->kind_message_id())));
+    const int name = length(GetMsg(shown->kind_message_id()));
     widest_name = std::max(widest_name, name);
-    const int line = digits + name + static_cast<int>(std::strlen(shown->path())) + 6;
+    const int line = digits + name + length(shown->path()) + 6;
     width = std::max(width, line);
     ++count;
   }
@@ -48,11 +76,10 @@ void view_list::measure(int& width, int& count) {
 
 bool view_list::reserve_lines(int count) {
   if (count <= line_capacity) return true;
-  std::unique_ptr<FarListItem[]> fresh(new_lines(count));
-  if (!fresh) return false;
+  std::unique_ptr<list_line[]> fresh(new (std::nothrow) list_line[static_cast<std::size_t>(count)]);
+  if (!fresh || !reserve_list_records(count)) return false;
   lines = std::move(fresh);
   line_capacity = count;
-  far_list.Items = lines.get();
   return true;
 }
 
@@ -60,69 +87,66 @@ bool view_list::reserve_lines(int count) {
 void view_list::fill(view_position cursor, int select_pos, int) {
   if (!reserve_lines(static_cast<int>(view_order.size()))) return;
   cursor_node = cursor;
-  const far_host::FarDialogItem& list_box = owner->items[2];
+  const dialog_item& list_box = owner->items[2];
   const int digits = number_column_width();
-  // A console too narrow for the fixed columns leaves the location column empty.
-  const int location_width = std::max(0, list_box.X2 - list_box.X1 - digits - widest_name - 9);
+  // The fixed columns and the spaces between them; the location takes what the list box and
+  // the line's room leave. A console too narrow for the fixed columns leaves it empty.
+  const int fixed = digits + widest_name + 6;
+  const int location_width =
+      std::max(0, std::min(list_box.x2 - list_box.x1 - 3, list_line_room - 1) - fixed);
 
-  FarListItem* line = lines.get();
+  list_line* line = lines.get();
   for (const view* shown : view_order) {
-    line->Flags = is_shown_on_other_panel(shown) ? far_host::LIF_DISABLE : 0;
+    line->disabled = is_shown_on_other_panel(shown);
     char marker = ' ';
     if (!shown->shown_in.empty()) marker = *panel_side(shown->shown_in.front()) == 'L' ? '<' : '>';
-    const char mark = shown->exists() ? '.' : '-';
-    const char* location = location_width > 0 ? shown->short_path(location_width) : "";
-    // The bounded output cuts a line that a very wide console would make longer than Text. The
-    // system's formatter keeps MinGW's own out of the DLL, but leaves a cut line unterminated.
-    _snprintf(line->Text, sizeof line->Text, "%*d%c %-*.*s %c %-*.*s ", digits, shown->number, mark,
-              widest_name, widest_name, GetMsg(shown->kind_message_id()), marker, location_width,
-              location_width, location);
-    line->Text[sizeof line->Text - 1] = '\0';
-    line->Reserved[0] = line->Reserved[1] = line->Reserved[2] = 0;
+    const host_char* location = location_width > 0 ? shown->short_path(location_width) : nullptr;
+    line_writer out(*line);
+    out.put_number(shown->number, digits);
+    out.put(shown->exists() ? '.' : '-');
+    out.put(' ');
+    out.put_padded(GetMsg(shown->kind_message_id()), widest_name);
+    out.put(' ');
+    out.put(static_cast<host_char>(marker));
+    out.put(' ');
+    out.put_padded(location ? host_text(location) : host_text(), location_width);
+    out.put(' ');
     ++line;
   }
-  far_list = {static_cast<int>(view_order.size()), lines.get()};
+  line_count = static_cast<int>(view_order.size());
 
-  if (!owner->dialog_handle) return;
-  send(far_host::DM_LISTSET, 2, reinterpret_cast<LONG_PARAM>(&far_list));
+  if (!owner->handle) return;
+  set_list(owner->handle, lines.get(), line_count);
   set_list_pos(select_pos);
 }
 
 int view_list::list_height() const {
-  const far_host::FarDialogItem& list_box = owner->items[2];
-  return list_box.Y2 - list_box.Y1 + 1;
+  const dialog_item& list_box = owner->items[2];
+  return list_box.y2 - list_box.y1 + 1;
 }
 
-void view_list::list_window_top(far_host::FarListPos& pos) const {
-  const int count = far_list.ItemsNumber;
+void view_list::list_window_top(list_pos& pos) const {
+  const int count = line_count;
   const int rows = list_height();
   const int half = rows / 2;
   // The cursor line stays on row half - 1 of the window, except in a one-row window, which has
   // no row above the cursor line; near the end the window ends with the list.
-  if (pos.SelectPos < half)
-    pos.TopPos = 0;
-  else if (pos.SelectPos + half + 1 < count)
-    pos.TopPos = pos.SelectPos - std::max(half - 1, 0);
+  if (pos.select < half)
+    pos.top = 0;
+  else if (pos.select + half + 1 < count)
+    pos.top = pos.select - std::max(half - 1, 0);
   else
-    pos.TopPos = std::max(count - rows, 0);
+    pos.top = std::max(count - rows, 0);
 }
 
-far_host::FarListPos view_list::current_pos() const {
-  far_host::FarListPos pos{};
-  send(far_host::DM_LISTGETCURPOS, 2, reinterpret_cast<LONG_PARAM>(&pos));
-  return pos;
-}
+list_pos view_list::current_pos() const { return list_position(owner->handle); }
 
 // Puts the host's cursor on the line, with the window placed by the top-line rule.
 void view_list::set_list_pos(int select_pos) const {
-  far_host::FarListPos pos{};
-  pos.SelectPos = select_pos;
+  list_pos pos;
+  pos.select = select_pos;
   list_window_top(pos);
-  send(far_host::DM_LISTSETCURPOS, 2, reinterpret_cast<LONG_PARAM>(&pos));
-}
-
-LONG_PARAM view_list::send(int message, int param1, LONG_PARAM param2) const {
-  return owner->send(message, param1, param2);
+  set_list_position(owner->handle, pos);
 }
 
 }  // namespace far_tolvane

@@ -31,4 +31,16 @@ key_code table_key(key_code reported) {
   return reported;
 }
 
+key_code wheel_key(const MOUSE_EVENT_RECORD* record) {
+  if (!record || !(record->dwEventFlags & MOUSE_WHEELED)) return 0;
+  // The turn's distance is the high word, negative towards the user.
+  const bool towards_user = (record->dwButtonState & 0x80000000) != 0;
+  const DWORD held = record->dwControlKeyState;
+  key_code key = towards_user ? far_host::KEY_MSWHEEL_DOWN : far_host::KEY_MSWHEEL_UP;
+  if (held & (LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED)) key |= far_host::KEY_CTRL;
+  if (held & (LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED)) key |= far_host::KEY_ALT;
+  if (held & SHIFT_PRESSED) key |= far_host::KEY_SHIFT;
+  return key;
+}
+
 }  // namespace far_tolvane

@@ -4,11 +4,16 @@
 #pragma once
 
 #include "host/key_codes.h"
+#include "host/windows_api.h"
 
 namespace far_tolvane {
 
 // The key as the list's key table names it: a NumPad key as its grey twin, Ctrl with '`' as
 // Ctrl with '~'; modifiers are kept, any other code is returned as it is.
 far_host::key_code table_key(far_host::key_code reported);
+
+// FAR 3 hands a wheel turn over a dialog in as a mouse event, FAR 1.7x as a key: the key it
+// would be, or 0 for any other mouse event.
+far_host::key_code wheel_key(const MOUSE_EVENT_RECORD* record);
 
 }  // namespace far_tolvane

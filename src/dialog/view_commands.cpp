@@ -3,21 +3,19 @@
 
 namespace far_tolvane {
 
-using far_host::LONG_PARAM;
-
 // The dialog follows the changed list in size and stays centred; the view under the cursor is
 // applied even when it already was.
-void view_list::relayout_and_apply(far_host::FarListPos pos) {
-  send(far_host::DM_ENABLEREDRAW, 0, 0);
-  owner->layout(cursor_node, pos.SelectPos, pos.TopPos);
+void view_list::relayout_and_apply(list_pos pos) {
+  enable_redraw(owner->handle, false);
+  owner->layout(cursor_node, pos.select, pos.top);
   applied_view = *cursor_node;
   apply_under_list(applied_view);
-  send(far_host::DM_ENABLEREDRAW, 1, 0);
-  send(far_host::DM_REDRAW, 0, 0);
+  enable_redraw(owner->handle, true);
+  redraw(owner->handle);
 }
 
 void view_list::refresh_command() {
-  const far_host::FarListPos pos = current_pos();
+  const list_pos pos = current_pos();
   (*cursor_node)->check_exists();
   relayout_and_apply(pos);
 }
@@ -28,7 +26,7 @@ bool view_list::add_view_command(view_position (*make)(view_position)) {
   const view_position made = make(cursor_node);
   if (made == view_order.end()) return false;
   cursor_node = made;
-  const far_host::FarListPos pos = current_pos();
+  const list_pos pos = current_pos();
   (*cursor_node)->check_exists();
   relayout_and_apply(pos);
   return true;
@@ -51,16 +49,16 @@ bool view_list::room_for_one_more() {
 void view_list::delete_view_command() {
   if (owned_views.size() <= 2) return;
   const bool was_active = *cursor_node == active_slot->shown();
-  far_host::FarListPos pos = current_pos();
+  list_pos pos = current_pos();
   cursor_node = delete_view_at(cursor_node);
   while (cursor_node != view_order.end() && is_shown_on_other_panel(*cursor_node)) {
     ++cursor_node;
-    ++pos.SelectPos;
+    ++pos.select;
   }
   if (cursor_node == view_order.end()) {
     do {
       --cursor_node;
-      --pos.SelectPos;
+      --pos.select;
     } while (is_shown_on_other_panel(*cursor_node));
   }
   if (was_active) active_slot->set_view(*cursor_node);

@@ -3,10 +3,8 @@
 
 #include <memory>
 
-#include "dialog/ctrl_wakeups.h"
+#include "binding/dialogs.h"
 #include "dialog/notice_box.h"
-#include "dialog/static_items.h"
-#include "host/far_api.h"
 #include "host/key_codes.h"
 #include "slots/view_registry.h"
 
@@ -29,14 +27,14 @@ class view_list {
   // Room for `count` lines, all of which fill writes afresh; false when memory is short.
   bool reserve_lines(int count);
   void fill(view_position cursor, int select_pos, int top_pos);
-  void list_window_top(far_host::FarListPos& pos) const;
+  void list_window_top(list_pos& pos) const;
   void set_list_pos(int select_pos) const;
 
   void refresh_command();
   void new_view_command();
   void clone_view_command();
   void delete_view_command();
-  void relayout_and_apply(far_host::FarListPos pos);
+  void relayout_and_apply(list_pos pos);
   // False when the view could not be had; the list is then as it was. Its line's room is made
   // before.
   bool add_view_command(view_position (*make)(view_position));
@@ -53,9 +51,9 @@ class view_list {
   void move_view_to_bottom();
   void renumber_command();
 
-  far_host::FarList far_list{};
+  int line_count = 0;
   int line_capacity = 0;
-  std::unique_ptr<far_host::FarListItem[]> lines;
+  std::unique_ptr<list_line[]> lines;
   view_list_dialog_impl* owner;
   view_position cursor_node;
   view* applied_view = nullptr;  // not owned
@@ -64,25 +62,34 @@ class view_list {
   int widest_name = 0;
 
  private:
-  far_host::FarListPos current_pos() const;
+  list_pos current_pos() const;
   bool room_for_one_more();
-  void step_next(far_host::FarListPos& pos);
-  void step_previous(far_host::FarListPos& pos);
-  void present_cursor(far_host::FarListPos pos);
-  void finish_reorder(far_host::FarListPos pos, view_position target, int select_pos);
+  void step_next(list_pos& pos);
+  void step_previous(list_pos& pos);
+  void present_cursor(list_pos pos);
+  void finish_reorder(list_pos pos, view_position target, int select_pos);
   int list_height() const;
-  far_host::LONG_PARAM send(int message, int param1, far_host::LONG_PARAM param2) const;
 };
 
-class view_list_dialog_impl final : public view_list_dialog,
-                                    public static_items<far_host::FarDialogItem, 3> {
+class view_list_dialog_impl final : public view_list_dialog {
  public:
   view_list_dialog_impl();
+  view_list_dialog_impl(const view_list_dialog_impl&) = delete;
+  view_list_dialog_impl& operator=(const view_list_dialog_impl&) = delete;
+  ~view_list_dialog_impl() override;
   int run() override;
 
   void layout(view_position cursor, int select_pos, int top_pos);
   void relayout();
-  far_host::LONG_PARAM init_dialog(far_host::HANDLE handle);
+
+  // What the host's notifications come to, from the binding's dialog procedure.
+  void init_dialog(dialog_handle handle);
+  // A close with a negative code is the host's own: the panel gets its view back.
+  void closing(int code);
+  // A key as the host reports it (a NumPad key, Ctrl with '`'); false leaves it to the host.
+  bool reported_key(far_host::key_code key);
+  // The dialog waits: in quick switch, Ctrl is looked at.
+  bool idle();
 
   // A key, or its key macro, through handle_key; then the preview that typing ahead put off.
   bool take_key(far_host::key_code key);
@@ -93,15 +100,13 @@ class view_list_dialog_impl final : public view_list_dialog,
   // Quick switch ends with a commit once Ctrl is found up.
   void poll_ctrl();
 
-  far_host::LONG_PARAM send(int message, int param1, far_host::LONG_PARAM param2) const;
-
   int width = 0;
   int height = 0;
-  far_host::HANDLE dialog_handle = nullptr;
+  dialog_item items[3];
+  dialog_handle handle = nullptr;
   view_list list;
   notice_box notice;
   bool quick_switch = false;
-  ctrl_wakeups wakeups;
 
  private:
   void refuse(int title_id);
@@ -113,12 +118,9 @@ extern std::unique_ptr<view_list_dialog_impl> dialog_instance;
 void create_view_list_dialog();
 void destroy_view_list_dialog();
 
-far_host::LONG_PARAM FARAPI view_list_dialog_proc(far_host::HANDLE dialog, int message, int param1,
-                                                  far_host::LONG_PARAM param2);
 bool handle_key_callback(void* context, far_host::key_code key);
 
-// Applies a view to the focused panel while the list stays open over it. FAR 1.75 draws the
-// panel's change there only when the whole screen is redrawn.
+// Applies a view to the focused panel while the list stays open over it.
 void apply_under_list(view* shown);
 
 // Digits of the number column: those of the largest view number.

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <new>
 
+#include "far170/host_api.h"
 #include "host/message_ids.h"
 #include "host/windows_api.h"
-#include "plugin/host_api.h"
 
 namespace far_tolvane {
 namespace {

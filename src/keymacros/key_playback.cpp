@@ -1,9 +1,9 @@
-#include "keymacros/key_playback.h"
+#include "binding/keys.h"
 
 #include <cstddef>
 
+#include "far170/host_api.h"
 #include "keymacros/key_macro_table.h"
-#include "plugin/host_api.h"
 
 namespace far_tolvane {
 namespace {

@@ -1,6 +1,6 @@
 #include "slots/view_registry.h"
 
-#include "host/far_api.h"
+#include "binding/panels.h"
 #include "views/file_panel_view.h"
 
 namespace far_tolvane {
@@ -21,17 +21,17 @@ struct focus_test {
 
 // Asked afresh every time: the user may move the focus between two openings.
 focus_test test_focus() {
-  bool focused_known = false;
-  bool other_known = false;
-  const far_host::PanelInfo focused = query_panel(far_host::FCTL_GETPANELINFO, &focused_known);
-  const far_host::PanelInfo other = query_panel(far_host::FCTL_GETANOTHERPANELINFO, &other_known);
+  panel_report focused;
+  panel_report other;
+  const bool focused_known = query_panel(which_panel::focused, focused);
+  const bool other_known = query_panel(which_panel::other, other);
   bool left = false;
-  if (focused.PanelRect.left != 0)
+  if (focused.left != 0)
     left = false;
-  else if (other.PanelRect.left != 0)
+  else if (other.left != 0)
     left = true;
   else
-    left = focused.PanelRect.right < other.PanelRect.right;
+    left = focused.right < other.right;
   return {left, focused_known && other_known};
 }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "host/host_char.h"
 #include "plugin/node_pool.h"
 
 namespace far_tolvane {
@@ -16,9 +17,9 @@ class view {
   virtual ~view();
 
   virtual int kind_message_id() const = 0;
-  virtual const char* path() const = 0;
+  virtual const host_char* path() const = 0;
   // Valid until the next short_path call on any view.
-  virtual const char* short_path(int width) const = 0;
+  virtual const host_char* short_path(int width) const = 0;
   virtual bool is_special_panel() const = 0;
   virtual bool exists() const = 0;
   virtual bool check_exists() = 0;

@@ -6,7 +6,8 @@
 #include <memory>
 
 #include "bench/host_panels.h"
-#include "plugin/host_api.h"
+#include "far170/host_api.h"
+#include "host_model/record_view.h"
 #include "views/file_panel_view.h"
 
 using namespace far_tolvane;
@@ -32,7 +33,7 @@ std::unique_ptr<file_panel_view> make_view() {
   bench::fill_panel(fresh_panel, file_count, "C:\\Big");
   bench::host_panel saved;
   bench::fill_panel(saved, file_count, "C:\\Big", 0, selected_every);
-  return file_panel_view::from_record(saved.info);
+  return host_model::view_of_record(saved.info);
 }
 
 void apply_with_index(benchmark::State& state) {

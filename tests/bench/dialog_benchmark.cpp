@@ -7,9 +7,10 @@
 #include <string>
 
 #include "dialog/view_list_dialog.h"
+#include "far170/lifecycle.h"
 #include "host_model/host_model.h"
+#include "host_model/record_view.h"
 #include "native/fake_windows.h"
-#include "plugin/lifecycle.h"
 #include "slots/view_registry.h"
 #include "views/file_panel_view.h"
 
@@ -32,7 +33,7 @@ void cursor_step_in_1000_views(benchmark::State& state) {
   for (int i = 2; i < 1000; ++i) {
     far_host::PanelInfo panel{};
     std::strcpy(panel.CurDir, ("C:\\Projects\\view-" + std::to_string(i)).c_str());
-    owned_views.push_back(file_panel_view::from_record(panel));
+    owned_views.push_back(host_model::view_of_record(panel));
     view_order.push_back(owned_views.back().get());
   }
   host.then([&] {

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "bench/host_panels.h"
+#include "far170/lifecycle.h"
 #include "host_model/host_model.h"
 #include "native/fake_windows.h"
-#include "plugin/lifecycle.h"
 
 using far_host::PanelInfo;
 using far_host::PluginPanelItem;

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "bench/host_panels.h"
+#include "host_model/record_view.h"
 #include "slots/view_registry.h"
 #include "views/file_panel_view.h"
 
@@ -84,7 +85,7 @@ void memory_of_one_view(benchmark::State& state) {
     while (node_spares.count > 0) ::operator delete(take_node());
     counted_bytes = 0;
     counting = true;
-    std::unique_ptr<file_panel_view> created = file_panel_view::from_record(panel.info);
+    std::unique_ptr<file_panel_view> created = host_model::view_of_record(panel.info);
     names = created->selection().bytes();
     const view_position added = add_view(std::move(created));
     counting = false;
@@ -101,7 +102,7 @@ void clone_and_delete(benchmark::State& state) {
   const int percent = static_cast<int>(state.range(0));
   bench::host_panel panel;
   bench::fill_panel(panel, file_count, "C:\\Big", 0, select_every(percent));
-  const view_position source = add_view(file_panel_view::from_record(panel.info));
+  const view_position source = add_view(host_model::view_of_record(panel.info));
   for (auto _ : state) delete_view_at(clone_view_at(source));
   state.counters["per_clone"] =
       benchmark::Counter(static_cast<double>(state.iterations()),

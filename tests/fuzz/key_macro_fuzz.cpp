@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "far170/host_api.h"
 #include "host_model/host_model.h"
 #include "keymacros/key_macro_table.h"
 #include "native/fake_windows.h"
-#include "plugin/host_api.h"
 
 namespace {
 

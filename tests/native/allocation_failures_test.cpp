@@ -11,10 +11,10 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+#include "far170/lifecycle.h"
 #include "keymacros/key_macro_table.h"
 #include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
-#include "plugin/lifecycle.h"
 #include "plugin/node_pool.h"
 #include "slots/view_registry.h"
 

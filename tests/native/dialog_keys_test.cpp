@@ -1,7 +1,9 @@
 #include "dialog/typed_ahead.h"
 #include "dialog/view_list_dialog.h"
+#include "far170/ctrl_wakeups.h"
+#include "far170/dialogs.h"
+#include "far170/host_api.h"
 #include "native/plugin_fixture.h"
-#include "plugin/host_api.h"
 
 using namespace far_tolvane;
 using namespace far_host;
@@ -352,7 +354,7 @@ TEST_F(dialog_keys, closing_by_the_host_restores_and_closing_with_a_code_does_no
   host.then([&] { host.send_dlg_message(&list(), DM_CLOSE, 0, 0); });
   open();
   EXPECT_EQ(active_dir(), "C:\\V1");
-  EXPECT_EQ(dialog_instance->dialog_handle, nullptr);
+  EXPECT_EQ(dialog_instance->handle, nullptr);
 }
 
 TEST_F(dialog_keys, every_change_is_drawn_once_after_it) {

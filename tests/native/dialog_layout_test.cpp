@@ -159,26 +159,26 @@ TEST_F(dialog_layout, the_top_line_keeps_the_cursor_near_the_middle_of_the_windo
   two_panels();
   start();
   view_list& state = dialog_instance->list;
-  FarDialogItem& box = dialog_instance->items[2];
-  box.Y1 = 2;
-  state.far_list.ItemsNumber = 30;
+  dialog_item& box = dialog_instance->items[2];
+  box.y1 = 2;
+  state.line_count = 30;
   // In a window of 9 rows line 25 is the first whose window ends with the list.
   const struct {
     int rows, select, top;
   } expected[] = {{10, 3, 0},   {10, 5, 1},  {10, 12, 8}, {10, 23, 19}, {10, 24, 20},
                   {10, 29, 20}, {9, 25, 21}, {2, 5, 5},   {1, 5, 5}};
   for (const auto& each : expected) {
-    box.Y2 = box.Y1 + each.rows - 1;
-    far_host::FarListPos pos{each.select, -7};
+    box.y2 = box.y1 + each.rows - 1;
+    list_pos pos{each.select, -7};
     state.list_window_top(pos);
-    EXPECT_EQ(pos.TopPos, each.top) << each.rows << " rows, line " << each.select;
+    EXPECT_EQ(pos.top, each.top) << each.rows << " rows, line " << each.select;
   }
-  box.Y2 = 11;
-  state.far_list.ItemsNumber = 8;
+  box.y2 = 11;
+  state.line_count = 8;
   for (int select = 0; select < 8; ++select) {
-    far_host::FarListPos pos{select, 5};
+    list_pos pos{select, 5};
     state.list_window_top(pos);
-    EXPECT_EQ(pos.TopPos, 0);
+    EXPECT_EQ(pos.top, 0);
   }
 }
 

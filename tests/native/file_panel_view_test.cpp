@@ -25,8 +25,8 @@ class file_panel_view_test : public plugin_test {
   }
   saved_panel_state record(int type, int plugin) {
     saved_panel_state state;
-    state.PanelType = type;
-    state.Plugin = plugin;
+    state.panel.type = type;
+    state.panel.plugin = plugin == 1;
     return state;
   }
   static std::vector<std::string> names_of(const file_panel_view& shown) {
@@ -198,11 +198,16 @@ TEST_F(file_panel_view_test, selections_around_the_block_and_table_sizes_come_ba
   one->apply();
   EXPECT_EQ(host.active_panel().selected_names(), std::vector<std::string>{"only"});
   // Nothing to select, or nothing to select it in, needs no table.
-  far_host::PluginPanelItem item{};
+  struct items_of final : panel_items {
+    explicit items_of(int size) : n(size) {}
+    int count() const override { return n; }
+    host_text name(int) override { return "only"; }
+    void select(int) override {}
+    int n;
+  } one_item(1), no_items(0);
   const long long made = failing_allocations::made;
-  selected_names().select_in(&item, 1);
-  one->selection().select_in(&item, 0);
-  one->selection().select_in(nullptr, 1);
+  selected_names().select_in(one_item);
+  one->selection().select_in(no_items);
   EXPECT_EQ(failing_allocations::made, made);
 }
 
@@ -216,13 +221,13 @@ TEST_F(file_panel_view_test, a_refresh_replaces_the_names_and_a_failed_query_kee
   host.active_panel().files.current = 2;
   shown->refresh_from_active_panel();
   EXPECT_EQ(names_of(*shown), (std::vector<std::string>{"c.txt"}));
-  EXPECT_EQ(shown->saved_panel().CurrentItem, 2);
+  EXPECT_EQ(shown->saved_panel().panel.current_item, 2);
   host.fail_panel_query = [](int) { return true; };
   shown->refresh_from_passive_panel();
   shown->refresh_from_active_panel();
   EXPECT_STREQ(shown->path(), "C:\\Left");
   EXPECT_EQ(names_of(*shown), (std::vector<std::string>{"c.txt"}));
-  EXPECT_EQ(shown->saved_panel().CurrentItem, 2);
+  EXPECT_EQ(shown->saved_panel().panel.current_item, 2);
   host.fail_panel_query = nullptr;
   host.active_panel().select("a.txt");
   for (const long long refused : {1, 2}) {  // the names' block, then its cut to size

@@ -1,12 +1,12 @@
 #include <cstring>
 
+#include "far170/host_api.h"
+#include "far170/lifecycle.h"
 #include "host/message_ids.h"
 #include "host_core/key_names.h"
 #include "keymacros/key_macro_table.h"
 #include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
-#include "plugin/host_api.h"
-#include "plugin/lifecycle.h"
 
 using namespace far_tolvane;
 using namespace far_host;

@@ -2,10 +2,10 @@
 #include <cstring>
 
 #include "dialog/view_list_dialog.h"
+#include "far170/host_api.h"
+#include "far170/lifecycle.h"
 #include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
-#include "plugin/host_api.h"
-#include "plugin/lifecycle.h"
 #include "plugin/node_pool.h"
 #include "slots/view_registry.h"
 #include "views/file_panel_view.h"

@@ -1,8 +1,8 @@
 #include "dialog/notice_box.h"
 #include "dialog/view_list_dialog.h"
+#include "far170/host_api.h"
 #include "host/message_ids.h"
 #include "native/plugin_fixture.h"
-#include "plugin/host_api.h"
 
 using namespace far_tolvane;
 using namespace far_host;

@@ -1,12 +1,13 @@
 #include "native/plugin_fixture.h"
+#include "host_model/record_view.h"
 
 #include <cstring>
 #include <map>
 #include <set>
 
 #include "dialog/view_list_dialog.h"
+#include "far170/lifecycle.h"
 #include "keymacros/key_macro_table.h"
-#include "plugin/lifecycle.h"
 #include "slots/view_registry.h"
 #include "views/file_panel_view.h"
 #include "views/view_numbers.h"
@@ -73,7 +74,7 @@ far_tolvane::view* plugin_test::add_view(const std::string& dir) {
   make_dir(dir);
   far_host::PanelInfo info{};
   std::strncpy(info.CurDir, dir.c_str(), sizeof info.CurDir - 1);
-  far_tolvane::owned_views.push_back(far_tolvane::file_panel_view::from_record(info));
+  far_tolvane::owned_views.push_back(host_model::view_of_record(info));
   far_tolvane::view_order.push_back(far_tolvane::owned_views.back().get());
   return far_tolvane::view_order.back();
 }

@@ -3,8 +3,8 @@
 #include <random>
 
 #include "dialog/view_list_dialog.h"
+#include "far170/lifecycle.h"
 #include "native/plugin_fixture.h"
-#include "plugin/lifecycle.h"
 
 using namespace far_tolvane;
 using namespace far_host;

@@ -1,12 +1,11 @@
-#include "plugin/lifecycle.h"
+#include "far170/lifecycle.h"
 
 #include <cstring>
 
-#include "dialog/view_list_dialog.h"
+#include "far170/host_api.h"
 #include "host/message_ids.h"
 #include "keymacros/key_macro_table.h"
-#include "plugin/host_api.h"
-#include "slots/view_registry.h"
+#include "plugin/session.h"
 
 namespace far_tolvane {
 namespace {
@@ -72,9 +71,7 @@ void set_startup_info(const far_host::PluginStartupInfo* info) {
   host_api.FSF = &host_standard_functions;
 
   write_default_key_macros();
-  fixed_order = false;
-  create_initial_views();
-  create_view_list_dialog();
+  start_session();
 }
 
 void get_plugin_info(far_host::PluginInfo* info) {
@@ -90,18 +87,12 @@ far_host::HANDLE open_plugin(int, int) {
     return far_host::invalid_handle;
   }
   // What start-up could not make for want of memory is made at the first opening that can.
-  if (panel_slots.empty() && !create_initial_views()) return far_host::invalid_handle;
-  if (!dialog_instance) create_view_list_dialog();
-  if (!dialog_instance) return far_host::invalid_handle;
-  sync_active_slot();
+  if (!prepare_opening()) return far_host::invalid_handle;
   load_key_macros();
-  dialog_instance->run();
+  run_opening();
   return far_host::invalid_handle;
 }
 
-void exit_far() {
-  destroy_view_list_dialog();
-  destroy_all_views();
-}
+void exit_far() { end_session(); }
 
 }  // namespace far_tolvane

@@ -1,6 +1,7 @@
-// The plugin's own copy of the host's API table, and the text lookup every part shows text with.
+// The plugin's own copy of the host's API table, and what it tells of the host.
 #pragma once
 
+#include "binding/texts.h"
 #include "host/far_api.h"
 
 namespace far_tolvane {
@@ -8,8 +9,6 @@ namespace far_tolvane {
 // All zero until the host's table has been accepted; its FSF points at `host_standard_functions`.
 extern far_host::PluginStartupInfo host_api;
 extern far_host::FarStandardFunctions host_standard_functions;
-
-const char* GetMsg(int id);
 
 // The host's version word once asked; 0 until then, and again for each new table.
 extern unsigned host_version_word;

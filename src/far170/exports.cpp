@@ -1,6 +1,6 @@
 // The five entry points the host looks up by their plain names, and the library's entry.
+#include "far170/lifecycle.h"
 #include "host/windows_api.h"
-#include "plugin/lifecycle.h"
 
 extern "C" {
 

@@ -1,4 +1,4 @@
-#include "plugin/host_api.h"
+#include "far170/host_api.h"
 
 namespace far_tolvane {
 

@@ -1,6 +1,7 @@
-#include "dialog/ctrl_wakeups.h"
+#include "far170/ctrl_wakeups.h"
 
-#include "plugin/host_api.h"
+#include "binding/keys.h"
+#include "far170/host_api.h"
 
 namespace far_tolvane {
 
@@ -54,5 +55,12 @@ DWORD WINAPI ctrl_wakeups::run(void* self) {
   }
   return 0;
 }
+
+// The one wake-up thread there is: the list's quick-switch form is the only one it serves.
+ctrl_wakeups list_wakeups;
+
+void start_ctrl_watch() { list_wakeups.start(); }
+
+void stop_ctrl_watch() { list_wakeups.stop(); }
 
 }  // namespace far_tolvane
