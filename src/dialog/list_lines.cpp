@@ -62,8 +62,13 @@ void view_list::fill(view_position cursor, int select_pos, int) {
   cursor_node = cursor;
   const far_host::FarDialogItem& list_box = owner->items[2];
   const int digits = number_column_width();
-  // A console too narrow for the fixed columns leaves the location column empty.
-  const int location_width = std::max(0, list_box.X2 - list_box.X1 - digits - widest_name - 9);
+  // A console too narrow for the fixed columns leaves the location column empty; one past 141
+  // columns gives a line more room than the 127 characters of a list text. Either way the
+  // location gives way, shortened at its front, so that its deepest folders stay in sight. The
+  // line's marks and blanks take 6 characters.
+  const int text_room = static_cast<int>(sizeof FarListItem::Text) - 1 - digits - widest_name - 6;
+  const int location_width =
+      std::max(0, std::min(list_box.X2 - list_box.X1 - digits - widest_name - 9, text_room));
 
   FarListItem* line = lines.get();
   for (const view* shown : view_order) {
@@ -72,8 +77,8 @@ void view_list::fill(view_position cursor, int select_pos, int) {
     if (!shown->shown_in.empty()) marker = *panel_side(shown->shown_in.front()) == 'L' ? '<' : '>';
     const char mark = shown->exists() ? '.' : '-';
     const char* location = location_width > 0 ? shown->short_path(location_width) : "";
-    // The bounded output cuts a line that a very wide console would make longer than Text. The
-    // system's formatter keeps MinGW's own out of the DLL, but leaves a cut line unterminated.
+    // Only fixed columns wider than Text itself are cut here. The system's formatter keeps
+    // MinGW's own out of the DLL, but leaves a cut line unterminated.
     _snprintf(line->Text, sizeof line->Text, "%*d%c %-*.*s %c %-*.*s ", digits, shown->number, mark,
               widest_name, widest_name, GetMsg(shown->kind_message_id()), marker, location_width,
               location_width, location);
