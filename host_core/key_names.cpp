@@ -30,6 +30,11 @@ int name_to_key(const char* name) {
   key_code base = 0;
   if (auto found = base_names.find(text); found != base_names.end()) {
     base = found->second;
+  } else if (text.size() == 4 && text.compare(0, 3, "Num") == 0 && text[3] >= '0' &&
+             text[3] <= '9') {
+    base = KEY_NUMPAD0 + static_cast<key_code>(text[3] - '0');
+  } else if (text == "NumDel") {
+    base = KEY_NUMDEL;
   } else if (text.size() >= 2 && text[0] == 'F' &&
              text.find_first_not_of("0123456789", 1) == std::string::npos) {
     const int number = std::atoi(text.c_str() + 1);

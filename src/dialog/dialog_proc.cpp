@@ -56,8 +56,10 @@ bool view_list_dialog_impl::take_key(key_code key) {
   return handled;
 }
 
+// A macro's keys come as its sequence names them; they are named as pressed keys are, so that
+// a NumPad key or Ctrl+` in a sequence acts as typed. A pressed key is named so already.
 bool handle_key_callback(void* context, key_code key) {
-  return static_cast<view_list_dialog_impl*>(context)->handle_key(key);
+  return static_cast<view_list_dialog_impl*>(context)->handle_key(table_key(key));
 }
 
 bool view_list_dialog_impl::handle_key(key_code key) {

@@ -89,8 +89,9 @@ void view_list::fill(view_position cursor, int select_pos, int) {
   cursor_node = cursor;
   const dialog_item& list_box = owner->items[2];
   const int digits = number_column_width();
-  // The fixed columns and the spaces between them; the location takes what the list box and
-  // the line's room leave. A console too narrow for the fixed columns leaves it empty.
+  // The fixed columns and the spaces between them; the location takes what the list box and the
+  // line's room leave, shortened at its front so that its deepest folders stay in sight. A
+  // console too narrow for the fixed columns leaves it empty.
   const int fixed = digits + widest_name + 6;
   const int location_width =
       std::max(0, std::min(list_box.x2 - list_box.x1 - 3, list_line_room - 1) - fixed);

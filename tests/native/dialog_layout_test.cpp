@@ -135,6 +135,23 @@ TEST_F(dialog_layout, a_line_never_exceeds_the_127_characters_of_a_list_text) {
   EXPECT_EQ(lines().back().size(), 127u);
 }
 
+// Past 141 columns the list item is wider than a list text: the location, not the line's end,
+// gives way, shortened at its front as on a narrow console, and the dialog keeps its width.
+TEST_F(dialog_layout, on_a_wide_console_a_long_location_keeps_its_deepest_folders) {
+  start_with_views(0);
+  const std::string deep = "C:\\" + std::string(168, 'r') + "\\middle\\deepest-folder-of-all";
+  ASSERT_EQ(deep.size(), 200u);
+  add_view(deep);
+  win.console_cols = 250;
+  open_and_close();
+  EXPECT_EQ(list().width, 222) << "the content's width, as before";
+  const std::string line = lines().back();
+  EXPECT_EQ(line.size(), 127u);
+  EXPECT_EQ(line.substr(0, 15), "3. Files   C:\\.");
+  EXPECT_EQ(line.substr(line.size() - 30), "\\middle\\deepest-folder-of-all ");
+  for (const auto& each : lines()) EXPECT_EQ(each.back(), ' ') << each;
+}
+
 TEST_F(dialog_layout, a_console_too_narrow_for_the_location_leaves_it_empty) {
   two_panels();
   start();

@@ -80,6 +80,15 @@ TEST_F(key_playback_test, a_remapped_key_plays_through_the_dialog_and_the_panels
   EXPECT_EQ(host.calls("AdvControl 8"), std::vector<std::string>{"AdvControl 8"});
 }
 
+TEST_F(key_playback_test, played_numpad_keys_and_ctrl_backquote_act_as_typed_and_post_as_written) {
+  entry("F5", "Num2 Ctrl` Enter Num8 Ctrl`");
+  host.key(KEY_F5);
+  open();
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V2") << "Num2 to V1, Ctrl+` to V2";
+  EXPECT_EQ(host.posted_keys,
+            (std::vector<std::vector<DWORD>>{{KEY_NUMPAD0 + 8, KEY_CTRL | KEY_BACKQUOTE}}));
+}
+
 TEST_F(key_playback_test, an_empty_sequence_swallows_its_trigger_and_unknown_keys_reach_the_host) {
   entry("Esc", "");
   host.keys({KEY_ESC, KEY_ALT | KEY_F1, KEY_F10});

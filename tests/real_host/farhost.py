@@ -1,4 +1,4 @@
-"""A real FAR host of ../shared/real-host under Wine, in a tmux session: driving it through run
+"""A real FAR host under Wine, in a tmux session: driving it through the runner REAL_HOST_RUN names
 and reading its screen. Shared by tests/real_host/check and tests/bench/real_host."""
 import os
 import re
@@ -6,7 +6,9 @@ import subprocess
 import time
 
 TOP = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-RUN = os.path.normpath(os.path.join(TOP, "..", "shared", "real-host", "run"))
+# The real FAR builds are set up only on the machines that try each landed build, each with its
+# own runner; None where none is named.
+RUN = os.path.abspath(os.environ["REAL_HOST_RUN"]) if os.environ.get("REAL_HOST_RUN") else None
 WAIT = float(os.environ.get("REAL_HOST_WAIT", "3"))  # seconds a change may take to show
 POLL = 0.05
 LIST_TITLE = {"English": "Panel views", "Russian": "Виды панелей"}
