@@ -238,7 +238,7 @@ LONG_PARAM model::send_dlg_message(HANDLE handle, int msg, int param1, LONG_PARA
   switch (msg) {
     case DM_RESIZEDIALOG:
     case DM_MOVEDIALOG: {
-      const auto& coord = *reinterpret_cast<const COORD*>(param2);
+      const auto& coord = *reinterpret_cast<const far_host::COORD*>(param2);
       entry += fmt(" %lld %lld", coord.X, coord.Y);
       break;
     }
