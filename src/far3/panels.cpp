@@ -125,7 +125,7 @@ class focused_items final : public panel_items {
 
 // One bracket for the whole selection; the directory's change has cleared the old one.
 void restore_selection(const selected_names& names) {
-  PanelInfo fresh;
+  PanelInfo fresh{};
   if (names.count() == 0 || !query(far3_host::panel_active, fresh)) return;
   focused_items items(fresh.ItemsNumber);
   control(far3_host::panel_active, far3_host::FCTL_BEGINSELECTION);
@@ -136,7 +136,7 @@ void restore_selection(const selected_names& names) {
 // FAR re-sorts on every sort call, and a sort-mode call naming the active mode turns the order
 // round: each is sent only when the panel differs, the order after the mode, which sets its own.
 void restore_sort(const panel_report& wanted) {
-  PanelInfo now;
+  PanelInfo now{};
   if (!query(far3_host::panel_active, now)) return;
   const bool settable = wanted.sort_mode > 0 && wanted.sort_mode < far3_host::SM_COUNT;
   if (settable && now.SortMode != wanted.sort_mode) {
@@ -198,7 +198,7 @@ bool take_selected_names(selected_names& names) {
 void apply_panel(const saved_panel_state& state, const selected_names& names, bool exists) {
   const panel_report& panel = state.panel;
   change_dir(exists ? state.dir.c_str() : fallback_dir.c_str());
-  PanelInfo now;
+  PanelInfo now{};
   if (query(far3_host::panel_active, now) && now.ViewMode != panel.view_mode)
     control(far3_host::panel_active, far3_host::FCTL_SETVIEWMODE, panel.view_mode);
   restore_sort(panel);
