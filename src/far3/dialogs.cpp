@@ -4,10 +4,8 @@
 // also comes to DN_INPUT first, where a Ctrl going up ends quick switch.
 #include "far3/dialogs.h"
 
-#include <memory>
-#include <new>
-
 #include "binding/dialogs.h"
+#include "binding/record_block.h"
 #include "dialog/reported_keys.h"
 #include "dialog/view_list_dialog.h"
 #include "far3/host_api.h"
@@ -22,8 +20,7 @@ namespace {
 
 // The list's lines as the host reads them, their texts the list's own; the list box item points
 // at far_list.
-std::unique_ptr<FarListItem[]> list_records;
-int list_record_capacity = 0;
+record_block<FarListItem> list_records;
 far3_host::FarList far_list{sizeof far_list, 0, nullptr};
 // The list cursor moves only by the plugin's own messages; a click in the list is turned down.
 bool own_list_move = false;
@@ -56,7 +53,7 @@ FarDialogItem record_of(const dialog_item& item) {
 // The room was reserved before the lines changed.
 void take_lines(const list_line* lines, int count) {
   for (int i = 0; i < count; ++i) {
-    FarListItem& record = list_records[static_cast<std::size_t>(i)];
+    FarListItem& record = list_records[i];
     record = FarListItem{};
     record.Flags = lines[i].disabled ? far3_host::LIF_DISABLE : 0;
     record.Text = lines[i].text;
@@ -95,16 +92,7 @@ std::intptr_t run(const far3_host::GUID& id, int width, int height, const wchar_
 
 }  // namespace
 
-bool reserve_list_records(int count) {
-  if (count <= list_record_capacity) return true;
-  std::unique_ptr<FarListItem[]> fresh(new (std::nothrow)
-                                           FarListItem[static_cast<std::size_t>(count)]);
-  if (!fresh) return false;
-  list_records = std::move(fresh);
-  list_record_capacity = count;
-  far_list = {sizeof far_list, 0, list_records.get()};
-  return true;
-}
+bool reserve_list_records(int count) { return list_records.reserve(count); }
 
 int run_list_dialog(int width, int height, const dialog_item (&items)[3], const list_line* lines,
                     int line_count) {
