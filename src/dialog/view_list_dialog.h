@@ -90,6 +90,8 @@ class view_list_dialog_impl final : public view_list_dialog {
   bool reported_key(far_host::key_code key);
   // The dialog waits: in quick switch, Ctrl is looked at.
   bool idle();
+  // The host saw Ctrl go up: quick switch commits.
+  void ctrl_released();
 
   // A key, or its key macro, through handle_key; then the preview that typing ahead put off.
   bool take_key(far_host::key_code key);

@@ -111,6 +111,35 @@ DWORD GetFileAttributesA(const char* path) {
   return found == state().files.end() ? INVALID_FILE_ATTRIBUTES : found->second;
 }
 
+// Paths the plugin asks about in wide characters name the same files, kept in UTF-8.
+DWORD GetFileAttributesW(const wchar_t* path) {
+  std::string narrow;
+  for (; *path; ++path) {
+    const auto c = static_cast<std::uint32_t>(*path);
+    if (c < 0x80) {
+      narrow += static_cast<char>(c);
+    } else if (c < 0x800) {
+      narrow += static_cast<char>(0xC0 | (c >> 6));
+      narrow += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      narrow += static_cast<char>(0xE0 | (c >> 12));
+      narrow += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      narrow += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      narrow += static_cast<char>(0xF0 | (c >> 18));
+      narrow += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      narrow += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      narrow += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  // A long path comes with the prefix that lifts the system's length limit.
+  if (narrow.rfind("\\\\?\\UNC\\", 0) == 0)
+    narrow = "\\\\" + narrow.substr(8);
+  else if (narrow.rfind("\\\\?\\", 0) == 0)
+    narrow = narrow.substr(4);
+  return GetFileAttributesA(narrow.c_str());
+}
+
 HANDLE GetStdHandle(DWORD) { return reinterpret_cast<HANDLE>(7); }
 
 BOOL GetConsoleScreenBufferInfo(HANDLE, CONSOLE_SCREEN_BUFFER_INFO* info) {
