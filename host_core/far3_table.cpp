@@ -151,6 +151,49 @@ const char* command_name(int command) {
 
 std::string number(long long value) { return std::to_string(value); }
 
+const char* dialog_message_name(std::intptr_t msg) {
+  switch (msg) {
+    case DM_CLOSE: return "DM_CLOSE";
+    case DM_ENABLEREDRAW: return "DM_ENABLEREDRAW";
+    case DM_GETDLGDATA: return "DM_GETDLGDATA";
+    case DM_MOVEDIALOG: return "DM_MOVEDIALOG";
+    case DM_SETDLGITEM: return "DM_SETDLGITEM";
+    case DM_REDRAW: return "DM_REDRAW";
+    case DM_SETTEXTPTR: return "DM_SETTEXTPTR";
+    case DM_SHOWITEM: return "DM_SHOWITEM";
+    case DM_LISTGETCURPOS: return "DM_LISTGETCURPOS";
+    case DM_LISTSETCURPOS: return "DM_LISTSETCURPOS";
+    case DM_LISTINFO: return "DM_LISTINFO";
+    case DM_RESIZEDIALOG: return "DM_RESIZEDIALOG";
+    case DM_SETINPUTNOTIFY: return "DM_SETINPUTNOTIFY";
+    case DM_LISTSET: return "DM_LISTSET";
+    case DM_GETDIALOGINFO: return "DM_GETDIALOGINFO";
+    case DM_GETFOCUS: return "DM_GETFOCUS";
+    default: return msg >= DM_USER ? "DM_USER" : "DM_UNKNOWN";
+  }
+}
+
+// A message with what it carries, as the log shows it.
+std::string dialog_message_entry(std::intptr_t msg, std::intptr_t param1, const void* param2) {
+  std::string entry = std::string(dialog_message_name(msg)) + " " + number(param1);
+  if (!param2) return entry;
+  switch (msg) {
+    case DM_RESIZEDIALOG:
+    case DM_MOVEDIALOG: {
+      const auto& coord = *static_cast<const COORD*>(param2);
+      return entry + " " + number(coord.X) + " " + number(coord.Y);
+    }
+    case DM_LISTSETCURPOS: {
+      const auto& pos = *static_cast<const FarListPos*>(param2);
+      return entry + " " + number(pos.SelectPos) + " " + number(pos.TopPos);
+    }
+    case DM_LISTSET:
+      return entry + " " +
+             number(static_cast<long long>(static_cast<const FarList*>(param2)->ItemsNumber));
+    default: return entry;
+  }
+}
+
 // The item's texts after its record, as FAR lays them out: the name, then the short name.
 struct item_texts {
   std::wstring name;
@@ -451,10 +494,12 @@ void far3_table::dialog_free(HANDLE handle) {
 std::intptr_t far3_table::send_dlg_message(HANDLE handle, std::intptr_t msg, std::intptr_t param1,
                                            void* param2) {
   far3_dialog* target = dialog_of(handle);
+  const std::string entry = dialog_message_entry(msg, param1, param2);
   if (!target) {
-    note("DM " + number(msg) + " stale-handle");
+    note(entry + " stale-handle");
     return msg == DM_GETFOCUS || msg == DM_LISTADDSTR ? -1 : 0;
   }
+  note(entry);
   if (msg == DM_LISTSET && param2 && !size_taken(*static_cast<const FarList*>(param2)))
     fault("DM_LISTSET with StructSize " +
           number(static_cast<long long>(static_cast<const FarList*>(param2)->StructSize)));

@@ -13,6 +13,7 @@
 
 #include "host/far_api.h"
 #include "host/key_codes.h"
+#include "host_core/far3_table.h"
 #include "host_core/host.h"
 
 namespace host_model {
@@ -22,11 +23,13 @@ using host_core::dialog;
 using host_core::make_item;
 using host_core::panel;
 
-// One event of the key feed; dialogs take them in order while they run.
+// One event of the key feed; dialogs take them in order while they run. FAR 3's dialogs take
+// console records (`input`), FAR 1.7x's key codes.
 struct event {
-  enum kind_t { key, wheel, idle, ctrl_down, ctrl_up, action } kind;
+  enum kind_t { key, wheel, idle, ctrl_down, ctrl_up, action, input } kind;
   far_host::key_code code = 0;
   std::function<void()> run;
+  INPUT_RECORD record{};
 };
 
 // Whether every list line is plain printable text, as no garbage from a panel record is.
@@ -51,6 +54,17 @@ class model : public host_core::host {
   void ctrl(bool down) { feed.push_back({down ? event::ctrl_down : event::ctrl_up, 0, {}}); }
   void then(std::function<void()> run) { feed.push_back({event::action, 0, std::move(run)}); }
 
+  // FAR 3's records: a key as FAR names it ("Down", "Num2", "Ctrl`", "CtrlQ"), as a keyboard
+  // puts it into the console; "Ctrl" is a lone Ctrl's press and release.
+  void press(const std::string& name);
+  void input(const INPUT_RECORD& record) { feed.push_back({event::input, 0, {}, record}); }
+  // A wheel turn over the dialog, 120 a notch, positive away from the user.
+  void wheel_turn(int delta);
+  // Ctrl going down or up in the console; GetKeyState hears of it only through ctrl().
+  void ctrl_record(bool down);
+  // The records at the feed's front, before any other event: what waits in the console.
+  std::vector<INPUT_RECORD> waiting_input() const;
+
   // Calls whose kind starts with the prefix, e.g. "Control" or "DM_LISTSETCURPOS".
   std::vector<std::string> calls(const std::string& prefix) const;
 
@@ -59,6 +73,8 @@ class model : public host_core::host {
 
   std::deque<event> feed;
   std::vector<std::string> log;
+  // FAR 3's own table over this host, its calls logged in FAR 3's names ("FCTL_SETSORTMODE 2").
+  std::unique_ptr<host_core::far3_table> far3;
   std::vector<std::unique_ptr<dialog>> dialogs;  // every dialog run, in order of opening
   std::vector<std::vector<DWORD>> posted_keys;
   std::vector<DWORD> posted_flags;

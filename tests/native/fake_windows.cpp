@@ -342,12 +342,18 @@ LONG RegCloseKey(HKEY key) {
   return ERROR_SUCCESS;
 }
 
-bool fake_windows::ctrl_tapped() {
+bool fake_windows::run_thread_round() {
   machine& win = state();
   if (!win.thread_routine) return false;
-  win.written_input.clear();
   win.round_pending = true;
   win.thread_routine(win.thread_parameter);
+  return true;
+}
+
+bool fake_windows::ctrl_tapped() {
+  machine& win = state();
+  win.written_input.clear();
+  if (!run_thread_round()) return false;
   return win.written_input.size() == 2 && is_ctrl_key(win.written_input[0], true) &&
          is_ctrl_key(win.written_input[1], false);
 }

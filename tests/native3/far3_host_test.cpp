@@ -1,0 +1,1 @@
+#include "native3/far3_fixture.h"
