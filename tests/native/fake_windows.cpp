@@ -114,7 +114,8 @@ DWORD GetFileAttributesA(const char* path) {
 // Paths the plugin asks about in wide characters name the same files, kept in UTF-8.
 DWORD GetFileAttributesW(const wchar_t* path) {
   std::string narrow;
-  for (; *path; ++path) {
+  std::size_t characters = 0;
+  for (; *path; ++path, ++characters) {
     const auto c = static_cast<std::uint32_t>(*path);
     if (c < 0x80) {
       narrow += static_cast<char>(c);
@@ -132,7 +133,10 @@ DWORD GetFileAttributesW(const wchar_t* path) {
       narrow += static_cast<char>(0x80 | (c & 0x3F));
     }
   }
-  // A long path comes with the prefix that lifts the system's length limit.
+  // A long path comes with the prefix that lifts the system's length limit; without it, a path
+  // of MAX_PATH characters or more is refused.
+  const bool prefixed = narrow.rfind("\\\\?\\", 0) == 0;
+  if (!prefixed && characters >= 260) return INVALID_FILE_ATTRIBUTES;
   if (narrow.rfind("\\\\?\\UNC\\", 0) == 0)
     narrow = "\\\\" + narrow.substr(8);
   else if (narrow.rfind("\\\\?\\", 0) == 0)

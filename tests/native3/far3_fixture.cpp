@@ -4,6 +4,8 @@
 
 #include "far3/host_api.h"
 #include "far3/lifecycle.h"
+#include "slots/view_registry.h"
+#include "views/file_panel_view.h"
 
 namespace {
 
@@ -47,7 +49,8 @@ void far3_test::start() {
   global.StructSize = sizeof global;
   far_tolvane::get_global_info(&global);
   far3.plugin_guid = global.Guid;
-  const far3_host::PluginStartupInfo info = far3.startup_info("C:\\Far\\Plugins\\Tolvane\\Tolvane.dll");
+  const far3_host::PluginStartupInfo info =
+      far3.startup_info("C:\\Far\\Plugins\\Tolvane\\Tolvane.dll");
   far_tolvane::set_startup_info(&info);
   started = true;
   plugin_info = far3_host::PluginInfo{};
@@ -57,8 +60,8 @@ void far3_test::start() {
 
 void far3_test::open() {
   far3.panels_wait();
-  far3_host::OpenInfo info{sizeof info, far3_host::OPEN_PLUGINSMENU,
-                           plugin_info.PluginMenu.Guids, 0, nullptr};
+  far3_host::OpenInfo info{sizeof info, far3_host::OPEN_PLUGINSMENU, plugin_info.PluginMenu.Guids,
+                           0, nullptr};
   EXPECT_EQ(far_tolvane::open(&info), nullptr) << "FAR 3 would install a plugin panel";
   EXPECT_EQ(host.feed.size(), 0u) << "left for a dialog that had closed";
   far3.panels_wait();
@@ -78,6 +81,21 @@ void far3_test::make_big_dir(const std::string& dir, int count) {
   }
   win.add_dir(dir);
   host.made_up_dirs[dir] = std::move(items);
+}
+
+far_tolvane::view* far3_test::add_view(const std::string& dir,
+                                       const std::vector<std::string>& selected,
+                                       const std::function<void(host_core::panel&)>& adjust) {
+  host_core::panel& panel = focused();
+  const host_core::panel was = panel;
+  EXPECT_TRUE(host.change_dir(panel, dir)) << dir;
+  for (const auto& name : selected) panel.select(name);
+  if (adjust) adjust(panel);
+  auto made = far_tolvane::file_panel_view::capture_active_panel();
+  panel = was;
+  far_tolvane::owned_views.push_back(std::move(made));
+  far_tolvane::view_order.push_back(far_tolvane::owned_views.back().get());
+  return far_tolvane::view_order.back();
 }
 
 void far3_test::two_panels(int active) {

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "host_core/far3_table.h"
 #include "host_model/host_model.h"
 #include "native/fake_windows.h"
+#include "views/view.h"
 
 class far3_test : public ::testing::Test {
  protected:
@@ -27,6 +29,11 @@ class far3_test : public ::testing::Test {
   // A folder of `count` files f000000.txt ... with a ".." entry, for the cost of a preview.
   void make_big_dir(const std::string& dir, int count);
   host_core::panel& focused() { return host.active_panel(); }
+  // A stored view of the directory, appended to the display order: taken through the binding
+  // from the focused panel, moved there with the names selected and `adjust` applied, and then
+  // put back.
+  far_tolvane::view* add_view(const std::string& dir, const std::vector<std::string>& selected = {},
+                              const std::function<void(host_core::panel&)>& adjust = {});
 
   // The list's dialog, the last one run with its GUID.
   host_core::far3_dialog& list();
