@@ -218,11 +218,11 @@ void far3_dialog::draw_self() {
 std::intptr_t far3_dialog::run() {
   running = true;
   table_.dialog_started(*this);
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (!items[i].pending_list) continue;
-    const FarList* pending = items[i].pending_list;
-    items[i].pending_list = nullptr;
-    load_lines(items[i], *pending);
+  for (far3_item& item : items) {
+    if (!item.pending_list) continue;
+    const FarList* pending = item.pending_list;
+    item.pending_list = nullptr;
+    load_lines(item, *pending);
   }
   initialising = true;
   notify(DN_INITDIALOG, focus, param);

@@ -30,19 +30,19 @@ struct named_key {
   const char* name;
   unsigned short vk;
   unsigned short scan;
-  wchar_t ch;
+  unsigned short ch;
   bool grey;
 };
 // Keys with names of their own; the navigation block's grey names carry ENHANCED_KEY.
 constexpr named_key named_keys[] = {
-    {"Up", 0x26, 0x48, 0, true},           {"Down", 0x28, 0x50, 0, true},
-    {"Left", 0x25, 0x4B, 0, true},         {"Right", 0x27, 0x4D, 0, true},
-    {"Home", 0x24, 0x47, 0, true},         {"End", 0x23, 0x4F, 0, true},
-    {"PgUp", 0x21, 0x49, 0, true},         {"PgDn", 0x22, 0x51, 0, true},
-    {"Ins", 0x2D, 0x52, 0, true},          {"Del", 0x2E, 0x53, 0, true},
-    {"NumEnter", 0x0D, 0x1C, L'\r', true}, {"Enter", 0x0D, 0x1C, L'\r', false},
-    {"Esc", 0x1B, 0x01, 0x1B, false},      {"Tab", 0x09, 0x0F, L'\t', false},
-    {"BS", 0x08, 0x0E, 0x08, false},       {"Space", 0x20, 0x39, L' ', false}};
+    {"Up", 0x26, 0x48, 0, true},          {"Down", 0x28, 0x50, 0, true},
+    {"Left", 0x25, 0x4B, 0, true},        {"Right", 0x27, 0x4D, 0, true},
+    {"Home", 0x24, 0x47, 0, true},        {"End", 0x23, 0x4F, 0, true},
+    {"PgUp", 0x21, 0x49, 0, true},        {"PgDn", 0x22, 0x51, 0, true},
+    {"Ins", 0x2D, 0x52, 0, true},         {"Del", 0x2E, 0x53, 0, true},
+    {"NumEnter", 0x0D, 0x1C, '\r', true}, {"Enter", 0x0D, 0x1C, '\r', false},
+    {"Esc", 0x1B, 0x01, 0x1B, false},     {"Tab", 0x09, 0x0F, '\t', false},
+    {"BS", 0x08, 0x0E, 0x08, false},      {"Space", 0x20, 0x39, ' ', false}};
 
 // The NumPad's navigation keys with NumLock off: the grey key's code without ENHANCED_KEY.
 constexpr named_key numpad_keys[] = {
@@ -80,7 +80,7 @@ unsigned take_modifiers(std::string& name) {
   return held;
 }
 
-INPUT_RECORD key_down(unsigned short vk, unsigned short scan, wchar_t ch, unsigned state) {
+INPUT_RECORD key_down(unsigned short vk, unsigned short scan, unsigned short ch, unsigned state) {
   INPUT_RECORD record{};
   record.EventType = key_event;
   auto& key = record.Event.KeyEvent;
@@ -88,7 +88,7 @@ INPUT_RECORD key_down(unsigned short vk, unsigned short scan, wchar_t ch, unsign
   key.wRepeatCount = 1;
   key.wVirtualKeyCode = vk;
   key.wVirtualScanCode = scan;
-  key.uChar.UnicodeChar = static_cast<decltype(key.uChar.UnicodeChar)>(ch);
+  key.uChar.UnicodeChar = ch;
   key.dwControlKeyState = state;
   return record;
 }
@@ -108,7 +108,7 @@ std::optional<INPUT_RECORD> record_for(const std::string& full_name, bool synthe
       return key_down(key.vk, key.scan, key.ch, held | (key.grey ? enhanced_key : 0));
   for (std::size_t i = 0; i < std::size(numpad_keys); ++i) {
     const named_key& key = numpad_keys[i];
-    if (strcasecmp(name.c_str(), key.name)) continue;
+    if (strcasecmp(name.c_str(), key.name) != 0) continue;
     // FAR makes a digit's record with NumLock's code; a console sends the navigation code.
     if (synthesised && i < 10 && i != 5)
       return key_down(static_cast<unsigned short>(vk_numpad0 + i), 0, 0, held);
@@ -129,17 +129,19 @@ std::optional<INPUT_RECORD> record_for(const std::string& full_name, bool synthe
   for (const oem_key& key : oem_keys) {
     if (c != key.ch) continue;
     // A console gives no character with Ctrl; FAR's own records carry the US character.
-    const wchar_t shown = key.ch == '`' && (held & shift) ? L'~' : static_cast<wchar_t>(key.ch);
+    const unsigned short shown =
+        key.ch == '`' && (held & shift) ? '~' : static_cast<unsigned char>(key.ch);
     return key_down(key.vk, key.scan, ctrl && !synthesised ? 0 : shown, held);
   }
   if (std::isalpha(static_cast<unsigned char>(c))) {
     const auto upper = static_cast<unsigned short>(std::toupper(static_cast<unsigned char>(c)));
-    wchar_t ch = static_cast<wchar_t>(held & shift ? upper : std::tolower(upper));
-    if (ctrl && !synthesised) ch = static_cast<wchar_t>(upper & 0x1F);
+    auto ch = static_cast<unsigned short>(held & shift ? upper : std::tolower(upper));
+    if (ctrl && !synthesised) ch = static_cast<unsigned short>(upper & 0x1F);
     return key_down(upper, 0, ch, held);
   }
   if (std::isdigit(static_cast<unsigned char>(c)))
-    return key_down(static_cast<unsigned short>(c), 0, ctrl ? 0 : static_cast<wchar_t>(c), held);
+    return key_down(static_cast<unsigned short>(c), 0, ctrl ? 0 : static_cast<unsigned char>(c),
+                    held);
   return std::nullopt;
 }
 

@@ -391,7 +391,7 @@ void far3_table::dialog_waits(far3_dialog& waiting) {
   // has returned to the host.
   if (refresh_pending_) draw_all();
   if (!running_.empty() && running_.back()->overdrawn)
-    screen_faults.push_back("a panel drawn over the dialog while it waits");
+    screen_faults.emplace_back("a panel drawn over the dialog while it waits");
   for (int side = 0; side < 2; ++side)
     if (!shown_as_is(side))
       screen_faults.push_back(std::string(side == 0 ? "left" : "right") +
