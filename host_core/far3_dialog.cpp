@@ -262,8 +262,46 @@ void far3_dialog::take(const INPUT_RECORD& record) {
     return;
   }
   if (!table_.makes_key(record) || closed) return;
+  if (record.EventType == mouse_event && !(record.Event.MouseEvent.dwEventFlags & 0xC)) {
+    click(record.Event.MouseEvent);
+    return;
+  }
   copy = record;
   if (!notify(DN_CONTROLINPUT, focus, &copy)) default_input(record);
+}
+
+int far3_dialog::item_at(int column, int row) const {
+  for (std::size_t i = items.size(); i-- > 0;) {
+    const FarDialogItem& record = items[i].record;
+    if (record.Type == DI_DOUBLEBOX || record.Type == DI_SINGLEBOX) continue;
+    if (column >= x + record.X1 && column <= x + record.X2 && row >= y + record.Y1 &&
+        row <= y + record.Y2)
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+// A click in a list goes to the list itself unless it tracks the mouse; elsewhere it goes to
+// the procedure first.
+void far3_dialog::click(const MOUSE_EVENT_RECORD& mouse) {
+  if (!(mouse.dwButtonState & 0x3) || (mouse.dwEventFlags & 0x1)) return;
+  const int under = item_at(mouse.dwMousePosition.X, mouse.dwMousePosition.Y);
+  const bool tracked = under >= 0 && (items[static_cast<std::size_t>(under)].record.Flags &
+                                      (DIF_LISTTRACKMOUSE | DIF_LISTTRACKMOUSEINFOCUS));
+  if (!is_list(under) || tracked) {
+    INPUT_RECORD copy{};
+    copy.EventType = mouse_event;
+    copy.Event.MouseEvent = mouse;
+    notify(DN_CONTROLINPUT, under, &copy);
+    return;
+  }
+  far3_item& box = items[static_cast<std::size_t>(under)];
+  const FarDialogItem& record = box.record;
+  const int first_row = y + static_cast<int>(record.Y1) + ((record.Flags & DIF_LISTNOBOX) ? 0 : 1);
+  const std::intptr_t line = box.pos.TopPos + (mouse.dwMousePosition.Y - first_row);
+  if (line >= 0 && line < static_cast<std::intptr_t>(box.lines.size()))
+    user_move(under, line, line >= box.pos.SelectPos ? 1 : -1);
+  if ((mouse.dwEventFlags & 0x2) && !(record.Flags & DIF_LISTNOCLOSE)) close(under);
 }
 
 void far3_dialog::default_input(const INPUT_RECORD& record) {

@@ -83,6 +83,9 @@ class far3_dialog {
   std::intptr_t notify(std::intptr_t msg, std::intptr_t param1, void* param2);
   bool close(std::intptr_t code);
   void take(const far3_host::INPUT_RECORD& record);
+  // The item under a screen cell, frames left out; -1 for none.
+  int item_at(int column, int row) const;
+  void click(const MOUSE_EVENT_RECORD& mouse);
   void default_input(const far3_host::INPUT_RECORD& record);
   void move_focus(int step);
   bool focusable(int index) const;

@@ -142,6 +142,15 @@ void model::wheel_turn(int delta) { input(host_core::wheel_record(delta, 60, 20)
 
 void model::ctrl_record(bool down) { input(host_core::ctrl_record(down)); }
 
+void model::click(int x, int y, bool twice) {
+  INPUT_RECORD record{};
+  record.EventType = MOUSE_EVENT;
+  record.Event.MouseEvent.dwMousePosition = {static_cast<SHORT>(x), static_cast<SHORT>(y)};
+  record.Event.MouseEvent.dwButtonState = 1;
+  record.Event.MouseEvent.dwEventFlags = twice ? 2 : 0;
+  input(record);
+}
+
 std::vector<INPUT_RECORD> model::waiting_input() const {
   std::vector<INPUT_RECORD> records;
   for (const event& next : feed) {

@@ -60,6 +60,8 @@ class model : public host_core::host {
   void input(const INPUT_RECORD& record) { feed.push_back({event::input, 0, {}, record}); }
   // A wheel turn over the dialog, 120 a notch, positive away from the user.
   void wheel_turn(int delta);
+  // A left click on a cell of the screen; a double click when `twice`.
+  void click(int x, int y, bool twice = false);
   // Ctrl going down or up in the console; GetKeyState hears of it only through ctrl().
   void ctrl_record(bool down);
   // The records at the feed's front, before any other event: what waits in the console.

@@ -169,3 +169,70 @@ TEST_F(far3_keys, a_quick_switch_refusal_closes_with_the_list_when_ctrl_goes_up)
   EXPECT_TRUE(list().closed);
   EXPECT_EQ(win.open_threads, 0);
 }
+
+// FAR 3 gives a click in a list to the list, which moves its cursor without asking the
+// procedure's DN_CONTROLINPUT: the list must stay on the view the panel shows.
+TEST_F(far3_keys, a_click_in_the_list_moves_neither_its_cursor_nor_the_panel) {
+  start_with_views();
+  host.press("Down");
+  host.then([this] {
+    const host_core::far3_dialog& shown = list();
+    const auto& box = shown.list().record;
+    // Line 4 of the list, clicked and then double-clicked, pushed to the feed's front.
+    const int x = shown.x + static_cast<int>(box.X1) + 2;
+    const int y = shown.y + static_cast<int>(box.Y1) + 4;
+    for (const bool twice : {true, false}) {
+      host.click(x, y, twice);
+      host.feed.push_front(host.feed.back());
+      host.feed.pop_back();
+    }
+  });
+  expect_at(2, "C:\\V1");
+  host.press("Down");
+  expect_at(3, "C:\\V2");
+  host.press("Esc");
+  open();
+}
+
+TEST_F(far3_keys, losing_the_focus_in_quick_switch_puts_the_panels_view_back) {
+  start_with_views();
+  host.ctrl(true);
+  host.press("CtrlQ");
+  host.press("Ctrl`");
+  expect_at(2, "C:\\V1");
+  INPUT_RECORD lost{};
+  lost.EventType = FOCUS_EVENT;
+  lost.Event.FocusEvent.bSetFocus = 0;
+  host.input(lost);
+  open();
+  // Closed by the plugin, not by the host for want of input.
+  EXPECT_FALSE(host.ran_dry);
+  EXPECT_EQ(list().exit_code, 0);
+  EXPECT_EQ(focused().dir, "C:\\Left");
+}
+
+TEST_F(far3_keys, the_list_commands_come_by_their_keys) {
+  start_with_views();
+  host.press("CtrlF3");
+  host.then([this] { EXPECT_EQ(lines().size(), 7u); });
+  host.press("CtrlShiftF4");
+  host.then([this] {
+    EXPECT_EQ(lines().size(), 8u);
+    EXPECT_EQ(focused().dir, "C:\\");
+  });
+  host.press("Del");
+  host.then([this] { EXPECT_EQ(lines().size(), 7u); });
+  host.press("CtrlHome");
+  // The new view went with Del; the clone under the cursor goes to the top.
+  host.then([this] { EXPECT_EQ(lines().at(0).rfind("7. Files   C:\\Left", 0), 0u) << lines()[0]; });
+  host.press("CtrlF");
+  // A fixed order shows the single frame.
+  host.then([this] {
+    EXPECT_TRUE(list().items[0].record.Flags & far3_host::DIF_HIDDEN);
+    EXPECT_FALSE(list().items[1].record.Flags & far3_host::DIF_HIDDEN);
+  });
+  host.press("CtrlEnter");
+  open();
+  EXPECT_EQ(list().exit_code, 0);
+  EXPECT_EQ(focused().dir, "C:\\Left");
+}
