@@ -70,14 +70,14 @@ TEST_F(far3_keys, ctrl_with_the_key_under_esc_and_the_wheel_walk) {
 TEST_F(far3_keys, enter_commits_and_esc_puts_the_panels_own_view_back) {
   start_with_views();
   host.panels[0].select("b.txt");
-  host.press("Esc");
-  open();
+  host.panels[0].move_cursor(2);
   host.press("Down");
   host.press("Down");
   host.press("Esc");
   open();
   EXPECT_EQ(focused().dir, "C:\\Left");
   EXPECT_EQ(focused().selected_names(), std::vector<std::string>{"b.txt"});
+  EXPECT_EQ(focused().files.current, 2);
   EXPECT_EQ(list().exit_code, 0);
 
   host.press("Down");
@@ -235,4 +235,12 @@ TEST_F(far3_keys, the_list_commands_come_by_their_keys) {
   open();
   EXPECT_EQ(list().exit_code, 0);
   EXPECT_EQ(focused().dir, "C:\\Left");
+}
+
+TEST_F(far3_keys, f1_is_left_to_far_which_opens_the_lists_help_topic) {
+  start_with_views();
+  host.press("F1");
+  host.press("Esc");
+  open();
+  EXPECT_EQ(calls("help "), std::vector<std::string>{"help Panel_list"});
 }
