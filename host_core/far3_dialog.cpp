@@ -10,6 +10,13 @@
 namespace host_core {
 
 using namespace far3_host;
+// The system's headers name these too.
+using far3_host::BOOL;
+using far3_host::DWORD;
+using far3_host::FILETIME;
+using far3_host::GUID;
+using far3_host::HANDLE;
+using far3_host::RECT;
 
 namespace {
 
@@ -244,7 +251,7 @@ std::intptr_t far3_dialog::run() {
         exit_code = -1;
         break;
       case event::idle: table_.idle(); break;
-      case event::input: take(next.record); break;
+      case event::input: take(record_of(next.record)); break;
       default: break;
     }
   }

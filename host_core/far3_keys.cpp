@@ -200,6 +200,19 @@ INPUT_RECORD wheel_record(int delta, int x, int y, unsigned modifiers) {
   return record;
 }
 
+record_bytes bytes_of(const INPUT_RECORD& record) {
+  static_assert(sizeof(INPUT_RECORD) == sizeof(record_bytes));
+  record_bytes bytes{};
+  std::memcpy(bytes.data(), &record, sizeof record);
+  return bytes;
+}
+
+INPUT_RECORD record_of(const record_bytes& bytes) {
+  INPUT_RECORD record{};
+  std::memcpy(&record, bytes.data(), sizeof record);
+  return record;
+}
+
 INPUT_RECORD ctrl_record(bool down) {
   INPUT_RECORD record = key_down(vk_control, 0x1D, 0, down ? left_ctrl : 0);
   record.Event.KeyEvent.bKeyDown = down ? 1 : 0;

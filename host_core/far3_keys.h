@@ -5,6 +5,7 @@
 #include <string>
 
 #include "host/far3_api.h"
+#include "host_core/input_record.h"
 
 namespace host_core {
 
@@ -23,6 +24,9 @@ std::optional<INPUT_RECORD> typed_record(const std::string& name);
 INPUT_RECORD wheel_record(int delta, int x, int y, unsigned modifiers = 0);
 // Ctrl going down or up on its own, as the console reports it.
 INPUT_RECORD ctrl_record(bool down);
+
+record_bytes bytes_of(const INPUT_RECORD& record);
+INPUT_RECORD record_of(const record_bytes& bytes);
 
 // FAR's name of one record judged alone (FarInputRecordToName): empty for no key. Every
 // modifier release is named after the modifier.

@@ -3,9 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include <stdexcept>
-
-#include "host_core/far3_keys.h"
 #include "host_core/language_files.h"
 
 namespace host_model {
@@ -85,17 +82,6 @@ class logged_dialog : public dialog {
   model& host_;
 };
 
-class far3_logged : public host_core::far3_table {
- public:
-  explicit far3_logged(model& host) : far3_table(host), host_(host) {}
-
- protected:
-  void note(const std::string& entry) override { host_.log.push_back(entry); }
-
- private:
-  model& host_;
-};
-
 }  // namespace
 
 bool lines_printable(const dialog& shown) {
@@ -105,7 +91,7 @@ bool lines_printable(const dialog& shown) {
   return true;
 }
 
-model::model() : far3(std::make_unique<far3_logged>(*this)) {
+model::model() : far3(make_far3_table(*this)) {
   panels[0].rect = {0, 1, 59, 30};
   panels[1].rect = {60, 1, 119, 30};
   for (panel& side : panels) side.sort_mode = host_core::SM_UNSORTED;
@@ -125,39 +111,6 @@ std::vector<std::string> model::calls(const std::string& prefix) const {
   for (const auto& entry : log)
     if (entry.compare(0, prefix.size(), prefix) == 0) matching.push_back(entry);
   return matching;
-}
-
-void model::press(const std::string& name) {
-  if (name == "Ctrl") {
-    ctrl_record(true);
-    ctrl_record(false);
-    return;
-  }
-  const auto record = host_core::typed_record(name);
-  if (!record) throw std::invalid_argument("no key is named " + name);
-  input(*record);
-}
-
-void model::wheel_turn(int delta) { input(host_core::wheel_record(delta, 60, 20)); }
-
-void model::ctrl_record(bool down) { input(host_core::ctrl_record(down)); }
-
-void model::click(int x, int y, bool twice) {
-  INPUT_RECORD record{};
-  record.EventType = MOUSE_EVENT;
-  record.Event.MouseEvent.dwMousePosition = {static_cast<SHORT>(x), static_cast<SHORT>(y)};
-  record.Event.MouseEvent.dwButtonState = 1;
-  record.Event.MouseEvent.dwEventFlags = twice ? 2 : 0;
-  input(record);
-}
-
-std::vector<INPUT_RECORD> model::waiting_input() const {
-  std::vector<INPUT_RECORD> records;
-  for (const event& next : feed) {
-    if (next.kind != event::input) break;
-    records.push_back(next.record);
-  }
-  return records;
 }
 
 dialog* model::list_dialog() const {

@@ -13,8 +13,12 @@
 
 #include "host/far_api.h"
 #include "host/key_codes.h"
-#include "host_core/far3_table.h"
 #include "host_core/host.h"
+#include "host_core/input_record.h"
+
+namespace host_core {
+class far3_table;
+}
 
 namespace host_model {
 
@@ -29,11 +33,16 @@ struct event {
   enum kind_t { key, wheel, idle, ctrl_down, ctrl_up, action, input } kind;
   far_host::key_code code = 0;
   std::function<void()> run;
-  INPUT_RECORD record{};
+  host_core::record_bytes record{};
 };
 
 // Whether every list line is plain printable text, as no garbage from a panel record is.
 bool lines_printable(const dialog& shown);
+
+class model;
+// FAR 3's table over the model, whose calls go to its log.
+std::unique_ptr<host_core::far3_table, void (*)(host_core::far3_table*)> make_far3_table(
+    model& host);
 
 class model : public host_core::host {
  public:
@@ -57,7 +66,7 @@ class model : public host_core::host {
   // FAR 3's records: a key as FAR names it ("Down", "Num2", "Ctrl`", "CtrlQ"), as a keyboard
   // puts it into the console; "Ctrl" is a lone Ctrl's press and release.
   void press(const std::string& name);
-  void input(const INPUT_RECORD& record) { feed.push_back({event::input, 0, {}, record}); }
+  void input(const INPUT_RECORD& record);
   // A wheel turn over the dialog, 120 a notch, positive away from the user.
   void wheel_turn(int delta);
   // A left click on a cell of the screen; a double click when `twice`.
@@ -76,7 +85,8 @@ class model : public host_core::host {
   std::deque<event> feed;
   std::vector<std::string> log;
   // FAR 3's own table over this host, its calls logged in FAR 3's names ("FCTL_SETSORTMODE 2").
-  std::unique_ptr<host_core::far3_table> far3;
+  // Made and ended in far3_model.cpp, apart from the names the system's headers take there.
+  std::unique_ptr<host_core::far3_table, void (*)(host_core::far3_table*)> far3;
   std::vector<std::unique_ptr<dialog>> dialogs;  // every dialog run, in order of opening
   std::vector<std::vector<DWORD>> posted_keys;
   std::vector<DWORD> posted_flags;
