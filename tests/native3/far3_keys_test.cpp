@@ -244,3 +244,20 @@ TEST_F(far3_keys, f1_is_left_to_far_which_opens_the_lists_help_topic) {
   open();
   EXPECT_EQ(calls("help "), std::vector<std::string>{"help Panel_list"});
 }
+
+TEST_F(far3_keys, a_quick_switch_refusal_closes_with_the_list_when_a_notice_finds_ctrl_up) {
+  start_with_views();
+  host.panels[0].kind = host_core::panel_kind::info;
+  host.ctrl(true);
+  host.press("CtrlQ");
+  host.press("Ctrl`");
+  host.idle();
+  host.then([this] { EXPECT_EQ(far3.running().size(), 2u); });
+  host.ctrl(false);
+  host.idle();
+  open();
+  ASSERT_EQ(far3.dialogs.size(), 2u);
+  EXPECT_TRUE(far3.dialogs[1]->closed);
+  EXPECT_TRUE(list().closed);
+  EXPECT_FALSE(host.ran_dry);
+}
