@@ -115,7 +115,7 @@ DWORD GetFileAttributesA(const char* path) {
 DWORD GetFileAttributesW(const wchar_t* path) {
   std::string narrow;
   for (; *path; ++path) {
-    const auto c = static_cast<std::uint32_t>(*path);
+    const std::uint32_t c = static_cast<char32_t>(*path);
     if (c < 0x80) {
       narrow += static_cast<char>(c);
     } else if (c < 0x800) {
