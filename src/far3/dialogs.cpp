@@ -42,8 +42,10 @@ FarDialogItem record_of(const dialog_item& item) {
   if (item.default_button)
     record.Flags |=
         far3_host::DIF_CENTERGROUP | far3_host::DIF_DEFAULTBUTTON | far3_host::DIF_FOCUS;
+  // The list has the focus, as FAR 3 hands a focused item every key and wheel turn; it closes on
+  // nothing of its own, and its cursor moves only by the plugin's messages (DN_LISTCHANGE).
   if (item.kind == item_kind::list_box) {
-    record.Flags |= far3_host::DIF_NOFOCUS | far3_host::DIF_LISTNOBOX | far3_host::DIF_LISTNOCLOSE;
+    record.Flags |= far3_host::DIF_FOCUS | far3_host::DIF_LISTNOBOX | far3_host::DIF_LISTNOCLOSE;
     record.ListItems = &far_list;
   }
   record.Data = item.text;

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <type_traits>
 
 namespace fake_windows {
 namespace {
@@ -117,7 +116,7 @@ DWORD GetFileAttributesW(const wchar_t* path) {
   std::string narrow;
   std::size_t characters = 0;
   for (; *path; ++path, ++characters) {
-    const auto c = static_cast<std::uint32_t>(static_cast<std::make_unsigned_t<wchar_t>>(*path));
+    const std::uint32_t c = static_cast<char32_t>(*path);
     if (c < 0x80) {
       narrow += static_cast<char>(c);
     } else if (c < 0x800) {
