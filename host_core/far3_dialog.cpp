@@ -48,6 +48,7 @@ far3_dialog::far3_dialog(far3_table& table, const far3_dialog_request& request)
   for (std::size_t i = 0; i < request.count; ++i) {
     far3_item item;
     item.record = request.items[i];
+    note_reserved(item.record);
     item.text = copied(item.record.Data);
     // The list's lines are the plugin's until the dialog starts.
     if (item.record.Type == DI_LISTBOX) item.pending_list = item.record.ListItems;
@@ -169,8 +170,11 @@ bool far3_dialog::close(std::intptr_t code) {
 
 void far3_dialog::load_lines(far3_item& item, const FarList& list) {
   item.lines.clear();
-  for (std::size_t i = 0; list.Items && i < list.ItemsNumber; ++i)
+  for (std::size_t i = 0; list.Items && i < list.ItemsNumber; ++i) {
+    if (list.Items[i].Reserved)
+      table_.owner().reserved_not_zero.emplace_back("FarListItem Reserved");
     item.lines.push_back({copied(list.Items[i].Text), list.Items[i].Flags});
+  }
   std::intptr_t cursor = 0;
   for (std::size_t i = 0; i < item.lines.size(); ++i)
     if (item.lines[i].flags & LIF_SELECTED) {
@@ -216,6 +220,12 @@ void far3_dialog::user_move(int index, std::intptr_t select, int direction) {
   if (!notify(DN_LISTCHANGE, index, reinterpret_cast<void*>(moved.SelectPos))) return;
   item.pos = moved;
   draw_self();
+}
+
+// A later host may read what this one leaves alone.
+void far3_dialog::note_reserved(const FarDialogItem& record) {
+  if (record.Reserved[0] || record.Reserved[1])
+    table_.owner().reserved_not_zero.emplace_back("FarDialogItem Reserved");
 }
 
 void far3_dialog::draw_self() {
@@ -391,6 +401,7 @@ std::intptr_t far3_dialog::message(std::intptr_t msg, std::intptr_t param1, void
       const auto& given = *static_cast<const FarDialogItem*>(param2);
       far3_item& item = items[static_cast<std::size_t>(param1)];
       if (given.Type != item.record.Type) return 0;
+      note_reserved(given);
       item.text = copied(given.Data);
       // A list box keeps its lines: only its place and flags change.
       item.record = given;

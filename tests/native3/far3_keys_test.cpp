@@ -144,6 +144,9 @@ TEST_F(far3_keys, a_refusal_on_a_special_panel_is_shown_whole) {
     host_core::far3_dialog& notice = *far3.last_dialog();
     EXPECT_EQ(guid_text(notice.id), guid_text(far_tolvane::notice_dialog_guid));
     EXPECT_TRUE(notice.flags & far3_host::FDLG_WARNING);
+    // Centred, then a row lower, clear of the list's own centre line.
+    EXPECT_EQ(notice.y, (40 - notice.height) / 2 + 1);
+    EXPECT_EQ(notice.x, (120 - notice.width) / 2);
     for (int line = 1; line <= 2; ++line)
       EXPECT_EQ(notice.shown_text(line), notice.text(line)) << notice.text(line);
     EXPECT_NE(notice.text(2).find(host_core::utf8_of(far_tolvane::GetMsg(19))), std::string::npos);
