@@ -26,8 +26,9 @@ const wchar_t* menu_strings[1];
 // A table shorter than the plugin's lacks slots the plugin calls: only its Message is used, to
 // say so.
 void show_too_old_warning(const PluginStartupInfo& info) {
-  const wchar_t* items[3];
-  for (int i = 0; i < 3; ++i) items[i] = info.GetMsg(&plugin_guid, i);
+  const wchar_t* items[] = {info.GetMsg(&plugin_guid, far_host::MTooOldTitle),
+                            info.GetMsg(&plugin_guid, far_host::MTooOldTextFar3),
+                            info.GetMsg(&plugin_guid, far_host::MOk)};
   info.Message(&plugin_guid, nullptr, far3_host::FMSG_WARNING, nullptr, items, 3, 1);
 }
 

@@ -148,11 +148,12 @@ void restore_sort(const panel_report& wanted) {
     control(far3_host::panel_active, far3_host::FCTL_SETSORTORDER, wanted.reversed ? 1 : 0);
 }
 
-void change_dir(const host_char* dir) {
+// False when the host could not enter the folder.
+bool change_dir(const host_char* dir) {
   far3_host::FarPanelDirectory target{};
   target.StructSize = sizeof target;
   target.Name = dir;
-  control(far3_host::panel_active, far3_host::FCTL_SETPANELDIRECTORY, 0, &target);
+  return control(far3_host::panel_active, far3_host::FCTL_SETPANELDIRECTORY, 0, &target) != 0;
 }
 
 }  // namespace
@@ -197,7 +198,9 @@ bool take_selected_names(selected_names& names) {
 
 void apply_panel(const saved_panel_state& state, const selected_names& names, bool exists) {
   const panel_report& panel = state.panel;
-  change_dir(exists ? state.dir.c_str() : fallback_dir.c_str());
+  // A folder FAR 3 refuses to enter leaves the panel in its own folder, which the rest of the
+  // view is not for.
+  if (!change_dir(exists ? state.dir.c_str() : fallback_dir.c_str())) return;
   PanelInfo now{};
   if (query(far3_host::panel_active, now) && now.ViewMode != panel.view_mode)
     control(far3_host::panel_active, far3_host::FCTL_SETVIEWMODE, panel.view_mode);
