@@ -264,3 +264,21 @@ TEST_F(far3_keys, a_quick_switch_refusal_closes_with_the_list_when_a_notice_find
   EXPECT_TRUE(list().closed);
   EXPECT_FALSE(host.ran_dry);
 }
+
+// A tool that holds Ctrl for the user may write releases of its own into the console: the key
+// state has the last word.
+TEST_F(far3_keys, a_ctrl_release_in_the_console_while_the_key_is_held_commits_nothing) {
+  start_with_views();
+  host.ctrl(true);
+  host.press("CtrlQ");
+  host.press("Ctrl`");
+  host.ctrl_record(false);
+  host.then([this] { EXPECT_FALSE(list().closed); });
+  host.press("Ctrl`");
+  expect_at(3, "C:\\V2");
+  host.ctrl(false);
+  host.ctrl_record(false);
+  open();
+  EXPECT_FALSE(host.ran_dry);
+  EXPECT_EQ(focused().dir, "C:\\V2");
+}
