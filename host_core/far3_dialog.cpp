@@ -410,29 +410,6 @@ std::intptr_t far3_dialog::message(std::intptr_t msg, std::intptr_t param1, void
       draw_self();
       return 1;
     }
-    case DM_SETTEXTPTR: {
-      if (!item_id) return 0;
-      far3_item& item = items[static_cast<std::size_t>(param1)];
-      std::wstring text = copied(static_cast<const wchar_t*>(param2));
-      const auto length = static_cast<std::intptr_t>(text.size());
-      if (item.record.Type == DI_LISTBOX) {
-        if (!item.lines.empty())
-          item.lines[static_cast<std::size_t>(item.pos.SelectPos)].text = std::move(text);
-      } else {
-        item.text = std::move(text);
-      }
-      draw_self();
-      return length;
-    }
-    case DM_SHOWITEM: {
-      if (!item_id) return 0;
-      FarDialogItem& record = items[static_cast<std::size_t>(param1)].record;
-      const bool shown = !(record.Flags & DIF_HIDDEN);
-      const auto wanted = reinterpret_cast<std::intptr_t>(param2);
-      if (wanted == 1) record.Flags &= ~DIF_HIDDEN;
-      if (wanted == 0) record.Flags |= DIF_HIDDEN;
-      return shown ? 1 : 0;
-    }
     case DM_RESIZEDIALOG: {
       if (!param2) return 0;
       auto& size = *static_cast<COORD*>(param2);
@@ -486,19 +463,6 @@ std::intptr_t far3_dialog::message(std::intptr_t msg, std::intptr_t param1, void
       draw_self();
       return item.pos.SelectPos;
     }
-    case DM_LISTINFO: {
-      if (!is_list(param1) || !param2) return 0;
-      const far3_item& item = items[static_cast<std::size_t>(param1)];
-      auto& info = *static_cast<FarListInfo*>(param2);
-      info.ItemsNumber = item.lines.size();
-      info.SelectPos = item.pos.SelectPos;
-      info.TopPos = item.pos.TopPos;
-      info.MaxHeight = list_rows(static_cast<int>(param1));
-      info.MaxLength = 0;
-      for (const auto& line : item.lines)
-        info.MaxLength = std::max(info.MaxLength, static_cast<std::intptr_t>(line.text.size()));
-      return 1;
-    }
     case DM_LISTSET: {
       if (!is_list(param1) || !param2) return 0;
       const auto& lines = *static_cast<const FarList*>(param2);
@@ -523,7 +487,6 @@ std::intptr_t far3_dialog::message(std::intptr_t msg, std::intptr_t param1, void
       info.Owner = table_.plugin_guid;
       return 1;
     }
-    case DM_GETFOCUS: return focus;
     default:
       if (msg >= DM_USER) return notify(msg, param1, param2);
       return 0;
