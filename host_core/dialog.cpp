@@ -150,7 +150,7 @@ int dialog::run(LONG_PARAM param) {
   notify(DN_INITDIALOG, 0, param);
   while (!closed) {
     const event next = host_.next_event();
-    if (next.kind == event::none) continue;
+    if (next.kind == event::none || next.kind == event::input) continue;
     if (next.kind == event::quit) {
       // The host is going away: the dialog closes as on a console close, whatever it answers.
       notify(DN_CLOSE, -1, 0);

@@ -8,14 +8,17 @@
 
 #include "host/far_api.h"
 #include "host/key_codes.h"
+#include "host_core/input_record.h"
 
 namespace host_core {
 
 // `none` only wakes the dialog to look at its state again, as after something closed it. A wheel
-// turn carries the wheel key it is in FAR 1.7x, with the modifiers held.
+// turn carries the wheel key it is in FAR 1.7x, with the modifiers held. FAR 3's dialogs take
+// the console's own records, `input`, carried as their bytes; 1.7x dialogs pass them by.
 struct event {
-  enum kind_t { key, wheel, idle, quit, none } kind = none;
+  enum kind_t { key, wheel, idle, quit, none, input } kind = none;
   far_host::key_code code = 0;
+  record_bytes record{};
 };
 
 // Where the real hosts differ in what a plugin meets; FAR 1.70's ways by default.

@@ -87,7 +87,9 @@ void item_list::restart() {
 
 bool panel::change_dir(const std::string& to, const folder_reader& read) {
   const std::string target = normal_dir(to);
-  if (!read || !read(target, files.items)) return false;
+  if (!read) return false;
+  ++reads;
+  if (!read(target, files.items)) return false;
   const std::string came_from = parent_dir(dir) == target ? last_name(dir) : std::string();
   dir = target;
   files.restart();
@@ -102,7 +104,9 @@ bool panel::change_dir(const std::string& to, const folder_reader& read) {
 
 void panel::reread(const folder_reader& read) {
   std::vector<panel_item> fresh;
-  if (!read || !read(dir, fresh)) return;
+  if (!read) return;
+  ++reads;
+  if (!read(dir, fresh)) return;
   const std::string cursor = name_at_cursor(files);
   // The selection goes over by name through a set, as a folder may hold 100,000 items.
   std::unordered_set<std::string> chosen;

@@ -89,6 +89,35 @@ void plugin_module::exit_far() {
   if (FARPROC exit = entry("ExitFAR")) as<void(WINAPI*)()>(exit)();
 }
 
+void plugin_module::get_global_info(far3_host::GlobalInfo& info) {
+  if (FARPROC get = entry("GetGlobalInfoW")) as<void(WINAPI*)(far3_host::GlobalInfo*)>(get)(&info);
+}
+
+void plugin_module::set_startup_info(const far3_host::PluginStartupInfo& info) {
+  if (FARPROC set = entry("SetStartupInfoW"))
+    as<void(WINAPI*)(const far3_host::PluginStartupInfo*)>(set)(&info);
+}
+
+void plugin_module::get_plugin_info(far3_host::PluginInfo& info) {
+  if (FARPROC get = entry("GetPluginInfoW")) as<void(WINAPI*)(far3_host::PluginInfo*)>(get)(&info);
+}
+
+far3_host::HANDLE plugin_module::open(const far3_host::OpenInfo& info) {
+  FARPROC entry_point = entry("OpenW");
+  return entry_point
+             ? as<far3_host::HANDLE(WINAPI*)(const far3_host::OpenInfo*)>(entry_point)(&info)
+             : nullptr;
+}
+
+void plugin_module::exit_far(const far3_host::ExitInfo& info) {
+  if (FARPROC exit = entry("ExitFARW")) as<void(WINAPI*)(const far3_host::ExitInfo*)>(exit)(&info);
+}
+
+void plugin_module::process_synchro_event(const far3_host::ProcessSynchroEventInfo& info) {
+  if (FARPROC process = entry("ProcessSynchroEventW"))
+    as<std::intptr_t(WINAPI*)(const far3_host::ProcessSynchroEventInfo*)>(process)(&info);
+}
+
 void plugin_module::unload() {
   if (module_) FreeLibrary(module_);
   module_ = nullptr;

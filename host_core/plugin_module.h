@@ -1,5 +1,5 @@
-// The plugin's DLL: loading, the version gate, its five entry points and the language and help
-// files beside it.
+// The plugin's DLL: loading, the version gate, its entry points (API 1.70's five, FAR 3's six)
+// and the language and help files beside it.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/far3_api.h"
 #include "host/far_api.h"
 #include "host_core/host.h"
 
@@ -44,6 +45,17 @@ class plugin_module {
   far_host::HANDLE open(int from, int item);
   void exit_far();
   void unload();
+
+  // A native FAR 3 plugin's entry points; each does nothing when the DLL lacks it, as FAR 3
+  // does (GetGlobalInfoW's absence makes it no native plugin at all).
+  bool is_far3_plugin() const { return entry("GetGlobalInfoW") != nullptr; }
+  void get_global_info(far3_host::GlobalInfo& info);
+  void set_startup_info(const far3_host::PluginStartupInfo& info);
+  void get_plugin_info(far3_host::PluginInfo& info);
+  // What OpenW returned; null also when the plugin has no such entry.
+  far3_host::HANDLE open(const far3_host::OpenInfo& info);
+  void exit_far(const far3_host::ExitInfo& info);
+  void process_synchro_event(const far3_host::ProcessSynchroEventInfo& info);
 
  private:
   HMODULE module_ = nullptr;

@@ -36,8 +36,8 @@ struct panel_report {
 // answered: it owes nothing in a record it reports as not filled. The directory and the selected
 // names below are the ones of this answer until the next query.
 bool query_panel(which_panel which, panel_report& report);
-// Empty when the query went unanswered.
-host_text queried_dir();
+// Empty when the query went unanswered; false when memory for it is short.
+bool queried_dir(host_text& dir);
 // Leaves `names` as they were, and answers false, when memory is short.
 bool take_selected_names(selected_names& names);
 

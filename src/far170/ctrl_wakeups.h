@@ -6,28 +6,24 @@
 // is ended before the dialog closes.
 #pragma once
 
-#include "host/windows_api.h"
+#include "plugin/periodic_thread.h"
 
 namespace far_tolvane {
 
 class ctrl_wakeups {
  public:
-  ctrl_wakeups() = default;
-  ctrl_wakeups(const ctrl_wakeups&) = delete;
-  ctrl_wakeups& operator=(const ctrl_wakeups&) = delete;
-  ~ctrl_wakeups() { stop(); }
+  ctrl_wakeups();
 
   // Nothing when they already run, or when the host calls waiting dialogs itself.
   void start();
   // Ends the thread and waits for it.
-  void stop();
+  void stop() { thread_.stop(); }
 
  private:
-  static DWORD WINAPI run(void* self);
+  static void tap(void* self);
 
   HANDLE console_input_ = nullptr;
-  HANDLE stop_event_ = nullptr;
-  HANDLE thread_ = nullptr;
+  periodic_thread thread_;
 };
 
 }  // namespace far_tolvane

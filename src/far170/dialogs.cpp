@@ -3,10 +3,9 @@
 #include "far170/dialogs.h"
 
 #include <cstring>
-#include <memory>
-#include <new>
 
 #include "binding/dialogs.h"
+#include "binding/record_block.h"
 #include "dialog/reported_keys.h"
 #include "dialog/view_list_dialog.h"
 #include "far170/host_api.h"
@@ -22,8 +21,7 @@ namespace {
 const char help_topic[] = "Panel_list";
 
 // The list's lines as the host reads them; the list box item points at far_list.
-std::unique_ptr<FarListItem[]> list_records;
-int list_record_capacity = 0;
+record_block<FarListItem> list_records;
 far_host::FarList far_list{};
 
 constexpr int item_types[] = {far_host::DI_DOUBLEBOX, far_host::DI_SINGLEBOX, far_host::DI_TEXT,
@@ -56,7 +54,7 @@ FarDialogItem record_of(const dialog_item& item) {
 // The room was reserved before the lines changed.
 void take_lines(const list_line* lines, int count) {
   for (int i = 0; i < count; ++i) {
-    FarListItem& record = list_records[static_cast<std::size_t>(i)];
+    FarListItem& record = list_records[i];
     record = FarListItem{};
     record.Flags = lines[i].disabled ? far_host::LIF_DISABLE : 0;
     std::strncpy(record.Text, lines[i].text, sizeof record.Text - 1);
@@ -75,16 +73,7 @@ LONG_PARAM send_coord(dialog_handle dialog, int message, int param1, int x, int 
 
 }  // namespace
 
-bool reserve_list_records(int count) {
-  if (count <= list_record_capacity) return true;
-  std::unique_ptr<FarListItem[]> fresh(new (std::nothrow)
-                                           FarListItem[static_cast<std::size_t>(count)]);
-  if (!fresh) return false;
-  list_records = std::move(fresh);
-  list_record_capacity = count;
-  far_list = {0, list_records.get()};
-  return true;
-}
+bool reserve_list_records(int count) { return list_records.reserve(count); }
 
 int run_list_dialog(int width, int height, const dialog_item (&items)[3], const list_line* lines,
                     int line_count) {

@@ -96,8 +96,9 @@ bool query_panel(which_panel which, panel_report& report) {
   return answered;
 }
 
-host_text queried_dir() {
-  return {last_answer.CurDir, strnlen(last_answer.CurDir, sizeof last_answer.CurDir)};
+bool queried_dir(host_text& dir) {
+  dir = {last_answer.CurDir, strnlen(last_answer.CurDir, sizeof last_answer.CurDir)};
+  return true;
 }
 
 bool take_selected_names(selected_names& names) {

@@ -23,8 +23,9 @@ enum message_id : int {
   MKindInfo = 18,
   MKindQuickView = 19,
   MKindOther = 20,
+  MTooOldTextFar3 = 21,
 };
 
-constexpr int message_count = 21;
+constexpr int message_count = 22;
 
 }  // namespace far_host

@@ -60,12 +60,16 @@ struct MOUSE_EVENT_RECORD {
   DWORD dwControlKeyState;
   DWORD dwEventFlags;
 };
+struct FOCUS_EVENT_RECORD {
+  BOOL bSetFocus;
+};
 // Only the kinds of input the plugin looks at.
 struct INPUT_RECORD {
   WORD EventType;
   union {
     KEY_EVENT_RECORD KeyEvent;
     MOUSE_EVENT_RECORD MouseEvent;
+    FOCUS_EVENT_RECORD FocusEvent;
   } Event;
 };
 struct OSVERSIONINFOA {
@@ -91,6 +95,8 @@ constexpr DWORD WAIT_TIMEOUT = 258;
 #define WINAPI
 constexpr WORD KEY_EVENT = 1;
 constexpr WORD MOUSE_EVENT = 2;
+constexpr WORD FOCUS_EVENT = 0x10;
+constexpr DWORD ENHANCED_KEY = 0x100;
 constexpr DWORD MOUSE_WHEELED = 4;
 constexpr DWORD RIGHT_ALT_PRESSED = 0x1;
 constexpr DWORD LEFT_ALT_PRESSED = 0x2;
@@ -116,6 +122,7 @@ constexpr DWORD VER_PLATFORM_WIN32_WINDOWS = 1;
 constexpr DWORD VER_PLATFORM_WIN32_NT = 2;
 
 DWORD GetFileAttributesA(const char* path);
+DWORD GetFileAttributesW(const wchar_t* path);
 HANDLE GetStdHandle(DWORD which);
 BOOL GetConsoleScreenBufferInfo(HANDLE console, CONSOLE_SCREEN_BUFFER_INFO* info);
 BOOL PeekConsoleInputA(HANDLE console, INPUT_RECORD* records, DWORD length, LPDWORD read);

@@ -19,7 +19,8 @@ std::unique_ptr<file_panel_view> build(saved_panel_state&& state, selected_names
 
 // The panel last queried, or nothing when memory is short.
 bool take_queried(const panel_report& report, saved_panel_state& state, selected_names& names) {
-  if (!take_selected_names(names) || !state.dir.assign(queried_dir())) return false;
+  host_text dir;
+  if (!queried_dir(dir) || !take_selected_names(names) || !state.dir.assign(dir)) return false;
   state.panel = report;
   return true;
 }
@@ -65,7 +66,8 @@ void file_panel_view::refresh_from_panel(which_panel which) {
 }
 
 void file_panel_view::refresh_from(const panel_report& report) {
-  if (!exists() && queried_dir() == host_text(fallback_dir.c_str())) return;
+  host_text dir;
+  if (!exists() && queried_dir(dir) && dir == host_text(fallback_dir.c_str())) return;
   saved_panel_state fresh_state;
   selected_names fresh_names;
   if (!take_queried(report, fresh_state, fresh_names)) return;

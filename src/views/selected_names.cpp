@@ -55,7 +55,7 @@ bool selected_names::take_from(name_source& source) {
     block[bytes++] = 0;
     ++names;
   }
-  if (bytes < capacity && !move_to_block(block, bytes, bytes)) return false;
+  if (source.failed() || (bytes < capacity && !move_to_block(block, bytes, bytes))) return false;
   block_ = std::move(block);
   bytes_ = bytes;
   count_ = names;

@@ -16,6 +16,8 @@ class name_source {
   virtual ~name_source() = default;
   // False when there are no more; `name` stays valid until the next call.
   virtual bool next(host_text& name) = 0;
+  // Whether the names stopped early for want of memory.
+  virtual bool failed() const { return false; }
 };
 
 // A panel's items, to be selected by name.

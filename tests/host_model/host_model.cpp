@@ -91,7 +91,7 @@ bool lines_printable(const dialog& shown) {
   return true;
 }
 
-model::model() {
+model::model() : far3(make_far3_table(*this)) {
   panels[0].rect = {0, 1, 59, 30};
   panels[1].rect = {60, 1, 119, 30};
   for (panel& side : panels) side.sort_mode = host_core::SM_UNSORTED;
@@ -156,6 +156,9 @@ host_core::event model::next_event() {
         if (set_ctrl) set_ctrl(next.kind == event::ctrl_down);
         break;
       case event::action: next.run(); return {host_core::event::none};
+      case event::input:
+        if (taking_key) taking_key();
+        return {host_core::event::input, 0, next.record};
     }
   }
   // Nobody is at the keyboard any more: the host closes the dialog as on a console close.
@@ -238,7 +241,7 @@ LONG_PARAM model::send_dlg_message(HANDLE handle, int msg, int param1, LONG_PARA
   switch (msg) {
     case DM_RESIZEDIALOG:
     case DM_MOVEDIALOG: {
-      const auto& coord = *reinterpret_cast<const COORD*>(param2);
+      const auto& coord = *reinterpret_cast<const far_host::COORD*>(param2);
       entry += fmt(" %lld %lld", coord.X, coord.Y);
       break;
     }

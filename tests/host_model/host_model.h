@@ -14,6 +14,11 @@
 #include "host/far_api.h"
 #include "host/key_codes.h"
 #include "host_core/host.h"
+#include "host_core/input_record.h"
+
+namespace host_core {
+class far3_table;
+}
 
 namespace host_model {
 
@@ -22,15 +27,22 @@ using host_core::dialog;
 using host_core::make_item;
 using host_core::panel;
 
-// One event of the key feed; dialogs take them in order while they run.
+// One event of the key feed; dialogs take them in order while they run. FAR 3's dialogs take
+// console records (`input`), FAR 1.7x's key codes.
 struct event {
-  enum kind_t { key, wheel, idle, ctrl_down, ctrl_up, action } kind;
+  enum kind_t { key, wheel, idle, ctrl_down, ctrl_up, action, input } kind;
   far_host::key_code code = 0;
   std::function<void()> run;
+  host_core::record_bytes record{};
 };
 
 // Whether every list line is plain printable text, as no garbage from a panel record is.
 bool lines_printable(const dialog& shown);
+
+class model;
+// FAR 3's table over the model, whose calls go to its log.
+std::unique_ptr<host_core::far3_table, void (*)(host_core::far3_table*)> make_far3_table(
+    model& host);
 
 class model : public host_core::host {
  public:
@@ -51,6 +63,19 @@ class model : public host_core::host {
   void ctrl(bool down) { feed.push_back({down ? event::ctrl_down : event::ctrl_up, 0, {}}); }
   void then(std::function<void()> run) { feed.push_back({event::action, 0, std::move(run)}); }
 
+  // FAR 3's records: a key as FAR names it ("Down", "Num2", "Ctrl`", "CtrlQ"), as a keyboard
+  // puts it into the console; "Ctrl" is a lone Ctrl's press and release.
+  void press(const std::string& name);
+  void input(const INPUT_RECORD& record);
+  // A wheel turn over the dialog, 120 a notch, positive away from the user.
+  void wheel_turn(int delta);
+  // A left click on a cell of the screen; a double click when `twice`.
+  void click(int x, int y, bool twice = false);
+  // Ctrl going down or up in the console; GetKeyState hears of it only through ctrl().
+  void ctrl_record(bool down);
+  // The records at the feed's front, before any other event: what waits in the console.
+  std::vector<INPUT_RECORD> waiting_input() const;
+
   // Calls whose kind starts with the prefix, e.g. "Control" or "DM_LISTSETCURPOS".
   std::vector<std::string> calls(const std::string& prefix) const;
 
@@ -59,6 +84,9 @@ class model : public host_core::host {
 
   std::deque<event> feed;
   std::vector<std::string> log;
+  // FAR 3's own table over this host, its calls logged in FAR 3's names ("FCTL_SETSORTMODE 2").
+  // Made and ended in far3_model.cpp, apart from the names the system's headers take there.
+  std::unique_ptr<host_core::far3_table, void (*)(host_core::far3_table*)> far3;
   std::vector<std::unique_ptr<dialog>> dialogs;  // every dialog run, in order of opening
   std::vector<std::vector<DWORD>> posted_keys;
   std::vector<DWORD> posted_flags;

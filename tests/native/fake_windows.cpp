@@ -111,6 +111,39 @@ DWORD GetFileAttributesA(const char* path) {
   return found == state().files.end() ? INVALID_FILE_ATTRIBUTES : found->second;
 }
 
+// Paths the plugin asks about in wide characters name the same files, kept in UTF-8.
+DWORD GetFileAttributesW(const wchar_t* path) {
+  std::string narrow;
+  std::size_t characters = 0;
+  for (; *path; ++path, ++characters) {
+    const std::uint32_t c = static_cast<char32_t>(*path);
+    if (c < 0x80) {
+      narrow += static_cast<char>(c);
+    } else if (c < 0x800) {
+      narrow += static_cast<char>(0xC0 | (c >> 6));
+      narrow += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      narrow += static_cast<char>(0xE0 | (c >> 12));
+      narrow += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      narrow += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      narrow += static_cast<char>(0xF0 | (c >> 18));
+      narrow += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      narrow += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      narrow += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  // A long path comes with the prefix that lifts the system's length limit; without it, a path
+  // of MAX_PATH characters or more is refused.
+  const bool prefixed = narrow.rfind("\\\\?\\", 0) == 0;
+  if (!prefixed && characters >= 260) return INVALID_FILE_ATTRIBUTES;
+  if (narrow.rfind("\\\\?\\UNC\\", 0) == 0)
+    narrow = "\\\\" + narrow.substr(8);
+  else if (narrow.rfind("\\\\?\\", 0) == 0)
+    narrow = narrow.substr(4);
+  return GetFileAttributesA(narrow.c_str());
+}
+
 HANDLE GetStdHandle(DWORD) { return reinterpret_cast<HANDLE>(7); }
 
 BOOL GetConsoleScreenBufferInfo(HANDLE, CONSOLE_SCREEN_BUFFER_INFO* info) {
@@ -313,12 +346,18 @@ LONG RegCloseKey(HKEY key) {
   return ERROR_SUCCESS;
 }
 
-bool fake_windows::ctrl_tapped() {
+bool fake_windows::run_thread_round() {
   machine& win = state();
   if (!win.thread_routine) return false;
-  win.written_input.clear();
   win.round_pending = true;
   win.thread_routine(win.thread_parameter);
+  return true;
+}
+
+bool fake_windows::ctrl_tapped() {
+  machine& win = state();
+  win.written_input.clear();
+  if (!run_thread_round()) return false;
   return win.written_input.size() == 2 && is_ctrl_key(win.written_input[0], true) &&
          is_ctrl_key(win.written_input[1], false);
 }

@@ -65,6 +65,8 @@ struct machine {
                   bool terminated = true);
 };
 
+// Runs the plugin's thread for one wait, when there is one.
+bool run_thread_round();
 // Runs the plugin's thread for one wait: whether it wrote exactly a Ctrl press and release, as
 // a keyboard would, while the console's input was empty.
 bool ctrl_tapped();

@@ -1,0 +1,15 @@
+// FAR 3 hands keys in as console records; the list speaks the key codes of FAR 1.7x.
+#pragma once
+
+#include "host/key_codes.h"
+#include "host/windows_api.h"
+
+namespace far_tolvane {
+
+// The key a record reports, with its modifiers, as FAR 1.7x would code it; 0 for a record that
+// is no key the list could take. A lone Ctrl's release is Ctrl alone.
+far_host::key_code key_of(const INPUT_RECORD& record);
+// Whether the record lets the last Ctrl key go.
+bool releases_ctrl(const INPUT_RECORD& record);
+
+}  // namespace far_tolvane

@@ -1,0 +1,284 @@
+// Keys as FAR 3 hands them to the list: console records, grey keys and their NumPad twins,
+// Ctrl with the key under Esc, the wheel, and quick switch ended by Ctrl going up, seen either
+// as a console record or through GetKeyState from a synchro notice.
+#include "far3/host_api.h"
+#include "host_core/unicode.h"
+#include "native3/far3_fixture.h"
+
+namespace {
+
+class far3_keys : public far3_test {
+ protected:
+  // Four more views, C:\V1 ... C:\V4, after the two of the panels.
+  void start_with_views() {
+    two_panels();
+    start();
+    for (const char* dir : {"C:\\V1", "C:\\V2", "C:\\V3", "C:\\V4"}) {
+      make_dir(dir, {"f.txt"});
+      add_view(dir);
+    }
+  }
+  // After the feed so far: the list's cursor line and the focused panel's folder.
+  void expect_at(int line, const std::string& dir) {
+    host.then([this, line, dir] {
+      EXPECT_EQ(list().list().pos.SelectPos, line);
+      EXPECT_EQ(focused().dir, dir);
+    });
+  }
+};
+
+}  // namespace
+
+TEST_F(far3_keys, grey_keys_and_their_numpad_twins_walk_alike) {
+  start_with_views();
+  host.press("Down");
+  expect_at(2, "C:\\V1");
+  host.press("Num2");
+  expect_at(3, "C:\\V2");
+  host.press("End");
+  expect_at(5, "C:\\V4");
+  host.press("Num8");
+  expect_at(4, "C:\\V3");
+  host.press("Num7");
+  expect_at(0, "C:\\Left");
+  host.press("Num1");
+  expect_at(5, "C:\\V4");
+  host.press("Up");
+  expect_at(4, "C:\\V3");
+  host.press("Home");
+  expect_at(0, "C:\\Left");
+  host.press("Esc");
+  open();
+}
+
+TEST_F(far3_keys, ctrl_with_the_key_under_esc_and_the_wheel_walk) {
+  start_with_views();
+  host.press("Ctrl`");
+  expect_at(2, "C:\\V1");
+  host.press("Ctrl`");
+  expect_at(3, "C:\\V2");
+  host.press("CtrlShift`");
+  expect_at(2, "C:\\V1");
+  host.wheel_turn(-120);
+  expect_at(3, "C:\\V2");
+  host.wheel_turn(120);
+  expect_at(2, "C:\\V1");
+  host.press("Esc");
+  open();
+}
+
+TEST_F(far3_keys, enter_commits_and_esc_puts_the_panels_own_view_back) {
+  start_with_views();
+  host.panels[0].select("b.txt");
+  host.panels[0].move_cursor(2);
+  host.press("Down");
+  host.press("Down");
+  host.press("Esc");
+  open();
+  EXPECT_EQ(focused().dir, "C:\\Left");
+  EXPECT_EQ(focused().selected_names(), std::vector<std::string>{"b.txt"});
+  EXPECT_EQ(focused().files.current, 2);
+  EXPECT_EQ(list().exit_code, 0);
+
+  host.press("Down");
+  host.press("NumEnter");
+  open();
+  EXPECT_EQ(focused().dir, "C:\\V1");
+  host.press("Esc");
+  open();
+  EXPECT_EQ(lines().at(0).rfind("3. Files < C:\\V1", 0), 0u) << lines().at(0);
+}
+
+TEST_F(far3_keys, quick_switch_commits_when_ctrl_goes_up_in_the_console) {
+  start_with_views();
+  host.ctrl_record(true);
+  host.press("CtrlQ");
+  host.press("Ctrl`");
+  host.press("Ctrl`");
+  expect_at(3, "C:\\V2");
+  host.ctrl_record(false);
+  open();
+  EXPECT_TRUE(list().closed);
+  EXPECT_EQ(list().exit_code, 0);
+  EXPECT_EQ(focused().dir, "C:\\V2");
+  host.press("Esc");
+  open();
+  EXPECT_EQ(lines().at(0).rfind("4. Files < C:\\V2", 0), 0u) << lines().at(0);
+}
+
+TEST_F(far3_keys, quick_switch_commits_when_a_synchro_notice_finds_ctrl_up) {
+  start_with_views();
+  host.ctrl(true);
+  host.press("CtrlQ");
+  host.press("Ctrl`");
+  // Ctrl still held: the wake-up finds nothing to do.
+  host.idle();
+  host.then([this] {
+    EXPECT_GE(far3.notices_delivered, 1);
+    EXPECT_FALSE(list().closed);
+  });
+  host.ctrl(false);
+  host.idle();
+  open();
+  EXPECT_TRUE(list().closed);
+  EXPECT_EQ(focused().dir, "C:\\V1");
+  EXPECT_EQ(win.open_threads, 0);
+}
+
+TEST_F(far3_keys, a_lone_ctrl_outside_quick_switch_changes_nothing) {
+  start_with_views();
+  host.press("Down");
+  host.press("Ctrl");
+  host.then([this] { EXPECT_FALSE(list().closed); });
+  host.press("Esc");
+  open();
+  EXPECT_EQ(focused().dir, "C:\\Left");
+}
+
+TEST_F(far3_keys, a_refusal_on_a_special_panel_is_shown_whole) {
+  far3.load_language_file(TOLVANE_LANG_DIR "/TolvaneRus.lng");
+  start_with_views();
+  host.panels[0].kind = host_core::panel_kind::quick_view;
+  host.press("Down");
+  host.then([this] {
+    host_core::far3_dialog& notice = *far3.last_dialog();
+    EXPECT_EQ(guid_text(notice.id), guid_text(far_tolvane::notice_dialog_guid));
+    EXPECT_TRUE(notice.flags & far3_host::FDLG_WARNING);
+    // Centred, then a row lower, clear of the list's own centre line.
+    EXPECT_EQ(notice.y, (40 - notice.height) / 2 + 1);
+    EXPECT_EQ(notice.x, (120 - notice.width) / 2);
+    for (int line = 1; line <= 2; ++line)
+      EXPECT_EQ(notice.shown_text(line), notice.text(line)) << notice.text(line);
+    EXPECT_NE(notice.text(2).find(host_core::utf8_of(far_tolvane::GetMsg(19))), std::string::npos);
+  });
+  host.press("Enter");
+  host.press("Esc");
+  open();
+  EXPECT_EQ(focused().dir, "C:\\Left");
+}
+
+TEST_F(far3_keys, a_quick_switch_refusal_closes_with_the_list_when_ctrl_goes_up) {
+  start_with_views();
+  host.panels[0].kind = host_core::panel_kind::tree;
+  host.panels[0].build_tree();
+  host.ctrl_record(true);
+  host.press("CtrlQ");
+  host.press("Ctrl`");
+  host.then([this] { EXPECT_EQ(far3.running().size(), 2u); });
+  host.ctrl_record(false);
+  open();
+  ASSERT_EQ(far3.dialogs.size(), 2u);
+  EXPECT_TRUE(far3.dialogs[1]->closed);
+  EXPECT_TRUE(list().closed);
+  EXPECT_EQ(win.open_threads, 0);
+}
+
+// FAR 3 gives a click in a list to the list, which moves its cursor without asking the
+// procedure's DN_CONTROLINPUT: the list must stay on the view the panel shows.
+TEST_F(far3_keys, a_click_in_the_list_moves_neither_its_cursor_nor_the_panel) {
+  start_with_views();
+  host.press("Down");
+  host.then([this] {
+    const host_core::far3_dialog& shown = list();
+    const auto& box = shown.list().record;
+    // Line 4 of the list, clicked and then double-clicked, pushed to the feed's front.
+    const int x = shown.x + static_cast<int>(box.X1) + 2;
+    const int y = shown.y + static_cast<int>(box.Y1) + 4;
+    for (const bool twice : {true, false}) {
+      host.click(x, y, twice);
+      host.feed.push_front(host.feed.back());
+      host.feed.pop_back();
+    }
+  });
+  expect_at(2, "C:\\V1");
+  host.press("Down");
+  expect_at(3, "C:\\V2");
+  host.press("Esc");
+  open();
+}
+
+TEST_F(far3_keys, losing_the_focus_in_quick_switch_puts_the_panels_view_back) {
+  start_with_views();
+  host.ctrl(true);
+  host.press("CtrlQ");
+  host.press("Ctrl`");
+  expect_at(2, "C:\\V1");
+  INPUT_RECORD lost{};
+  lost.EventType = FOCUS_EVENT;
+  lost.Event.FocusEvent.bSetFocus = 0;
+  host.input(lost);
+  open();
+  // Closed by the plugin, not by the host for want of input.
+  EXPECT_FALSE(host.ran_dry);
+  EXPECT_EQ(list().exit_code, 0);
+  EXPECT_EQ(focused().dir, "C:\\Left");
+}
+
+TEST_F(far3_keys, the_list_commands_come_by_their_keys) {
+  start_with_views();
+  host.press("CtrlF3");
+  host.then([this] { EXPECT_EQ(lines().size(), 7u); });
+  host.press("CtrlShiftF4");
+  host.then([this] {
+    EXPECT_EQ(lines().size(), 8u);
+    EXPECT_EQ(focused().dir, "C:\\");
+  });
+  host.press("Del");
+  host.then([this] { EXPECT_EQ(lines().size(), 7u); });
+  host.press("CtrlHome");
+  // The new view went with Del; the clone under the cursor goes to the top.
+  host.then([this] { EXPECT_EQ(lines().at(0).rfind("7. Files   C:\\Left", 0), 0u) << lines()[0]; });
+  host.press("CtrlF");
+  // A fixed order shows the single frame.
+  host.then([this] {
+    EXPECT_TRUE(list().items[0].record.Flags & far3_host::DIF_HIDDEN);
+    EXPECT_FALSE(list().items[1].record.Flags & far3_host::DIF_HIDDEN);
+  });
+  host.press("CtrlEnter");
+  open();
+  EXPECT_EQ(list().exit_code, 0);
+  EXPECT_EQ(focused().dir, "C:\\Left");
+}
+
+TEST_F(far3_keys, f1_is_left_to_far_which_opens_the_lists_help_topic) {
+  start_with_views();
+  host.press("F1");
+  host.press("Esc");
+  open();
+  EXPECT_EQ(calls("help "), std::vector<std::string>{"help Panel_list"});
+}
+
+TEST_F(far3_keys, a_quick_switch_refusal_closes_with_the_list_when_a_notice_finds_ctrl_up) {
+  start_with_views();
+  host.panels[0].kind = host_core::panel_kind::info;
+  host.ctrl(true);
+  host.press("CtrlQ");
+  host.press("Ctrl`");
+  host.idle();
+  host.then([this] { EXPECT_EQ(far3.running().size(), 2u); });
+  host.ctrl(false);
+  host.idle();
+  open();
+  ASSERT_EQ(far3.dialogs.size(), 2u);
+  EXPECT_TRUE(far3.dialogs[1]->closed);
+  EXPECT_TRUE(list().closed);
+  EXPECT_FALSE(host.ran_dry);
+}
+
+// A tool that holds Ctrl for the user may write releases of its own into the console: the key
+// state has the last word.
+TEST_F(far3_keys, a_ctrl_release_in_the_console_while_the_key_is_held_commits_nothing) {
+  start_with_views();
+  host.ctrl(true);
+  host.press("CtrlQ");
+  host.press("Ctrl`");
+  host.ctrl_record(false);
+  host.then([this] { EXPECT_FALSE(list().closed); });
+  host.press("Ctrl`");
+  expect_at(3, "C:\\V2");
+  host.ctrl(false);
+  host.ctrl_record(false);
+  open();
+  EXPECT_FALSE(host.ran_dry);
+  EXPECT_EQ(focused().dir, "C:\\V2");
+}

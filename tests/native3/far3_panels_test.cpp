@@ -1,0 +1,281 @@
+// The FAR 3 build's panels: names in any script, paths past the classic limit, what an apply
+// asks of FAR 3 (whose sort calls re-sort and whose directory call re-reads), and a view's
+// folder that is gone.
+#include <algorithm>
+
+#include "far3/lifecycle.h"
+#include "host_core/unicode.h"
+#include "native3/far3_fixture.h"
+#include "slots/view_registry.h"
+
+namespace {
+
+using host_core::panel;
+
+// A path deeper than the classic 259 characters, of Cyrillic and CJK folders, each made.
+std::string deep_dir(fake_windows::machine& win) {
+  std::string dir = "C:";
+  for (const char* part : {"Проекты_", "資料フォルダ_", "архив_", "отчёты_", "данные_"}) {
+    dir += "\\" + std::string(part) + std::string(60, 'x');
+    win.add_dir(dir);
+  }
+  EXPECT_GT(host_core::utf16_of(dir).size(), 300u);
+  return dir;
+}
+
+std::vector<std::string> sorted(std::vector<std::string> names) {
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace
+
+TEST_F(far3_test, cyrillic_names_are_listed_previewed_committed_and_selected_exactly) {
+  two_panels();
+  make_dir("C:\\Проекты", {"отчёт1.txt", "Отчёт1.txt", "отчёт2.txt", "план.doc", "資料.txt"});
+  start();
+  add_view("C:\\Проекты", {"отчёт1.txt", "資料.txt"});
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().dir, "C:\\Проекты");
+    // By name, exact and case-sensitive: the capitalised twin stays unselected.
+    EXPECT_EQ(sorted(focused().selected_names()), sorted({"отчёт1.txt", "資料.txt"}));
+  });
+  host.press("Enter");
+  open();
+  EXPECT_EQ(lines().at(2).rfind("3. Files   C:\\Проекты ", 0), 0u) << lines().at(2);
+
+  host.press("Esc");
+  open();
+  EXPECT_EQ(lines().at(0).rfind("3. Files < C:\\Проекты ", 0), 0u) << lines().at(0);
+  EXPECT_EQ(focused().dir, "C:\\Проекты");
+}
+
+TEST_F(far3_test, a_directory_past_the_classic_limit_is_listed_previewed_and_committed) {
+  two_panels();
+  const std::string deep = deep_dir(win);
+  make_dir(deep, {"тест.txt", "b.txt"});
+  win.console_cols = 400;
+  start();
+  add_view(deep, {"тест.txt"});
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().dir, deep);
+    EXPECT_EQ(focused().selected_names(), std::vector<std::string>{"тест.txt"});
+  });
+  host.press("Enter");
+  open();
+  // Whole, and found where it is: a wide console leaves the path uncut.
+  EXPECT_NE(lines().at(2).find("3. Files   " + deep + " "), std::string::npos) << lines().at(2);
+  host.press("Esc");
+  open();
+  EXPECT_EQ(focused().dir, deep);
+  EXPECT_EQ(lines().at(0).rfind("3. Files < " + deep, 0), 0u);
+}
+
+TEST_F(far3_test, a_long_location_is_cut_at_its_front_by_the_hosts_rule) {
+  two_panels();
+  const std::string deep = deep_dir(win);
+  start();
+  add_view(deep);
+  host.press("Esc");
+  open();
+  const std::string line = lines().at(2);
+  EXPECT_EQ(line.rfind("3. Files   C:\\\u2026", 0), 0u) << line;
+  // The deepest folders stay in sight.
+  EXPECT_NE(line.find("данные_xxxxxxxx"), std::string::npos) << line;
+}
+
+TEST_F(far3_test, the_apply_asks_each_costly_thing_once_and_only_where_the_panel_differs) {
+  two_panels();
+  make_dir("C:\\Work", {"a.c", "b.h", "c.c", "d.txt"});
+  start();
+  // By extension, reversed: d.txt, b.h, c.c, a.c.
+  add_view("C:\\Work", {"a.c", "c.c"}, [](panel& shown) {
+    shown.view_mode = 4;
+    shown.set_sort(host_core::SM_EXT, true);
+    shown.set_cursor_and_top(3, 0);
+  });
+  const std::size_t mark = host.log.size();
+  host.press("Down");
+  host.then([&] {
+    const auto applied = calls("FCTL_SET", mark);
+    EXPECT_EQ(applied,
+              (std::vector<std::string>{"FCTL_SETPANELDIRECTORY C:\\Work", "FCTL_SETVIEWMODE 4",
+                                        "FCTL_SETSORTMODE 3", "FCTL_SETSORTORDER 1",
+                                        "FCTL_SETSELECTION 2 1", "FCTL_SETSELECTION 3 1"}));
+    EXPECT_EQ(calls("FCTL_BEGINSELECTION", mark).size(), 1u);
+    EXPECT_EQ(calls("FCTL_ENDSELECTION", mark).size(), 1u);
+    EXPECT_EQ(calls("FCTL_REDRAWPANEL", mark), std::vector<std::string>{"FCTL_REDRAWPANEL 3 0"});
+    // The selection's bracket holds every selection call.
+    std::vector<std::string> bracket;
+    for (std::size_t i = mark; i < host.log.size(); ++i)
+      if (host.log[i].find("SELECTION") != std::string::npos) bracket.push_back(host.log[i]);
+    EXPECT_EQ(bracket.front(), "FCTL_BEGINSELECTION");
+    EXPECT_EQ(bracket.back(), "FCTL_ENDSELECTION");
+    EXPECT_EQ(focused().sort_mode, host_core::SM_EXT);
+    EXPECT_TRUE(focused().reversed);
+    EXPECT_EQ(sorted(focused().selected_names()), sorted({"a.c", "c.c"}));
+    EXPECT_EQ(focused().view_mode, 4);
+    EXPECT_EQ(focused().files.current, 3);
+  });
+  host.press("Esc");
+  open();
+}
+
+TEST_F(far3_test, no_sort_call_goes_to_a_panel_that_already_sorts_so) {
+  two_panels();
+  make_dir("C:\\Same", {"a.txt", "b.txt"});
+  start();
+  add_view("C:\\Same");
+  const std::size_t mark = host.log.size();
+  host.press("Down");
+  host.press("Esc");
+  open();
+  EXPECT_EQ(calls("FCTL_SETSORT", mark), std::vector<std::string>{});
+  EXPECT_EQ(calls("FCTL_SETVIEWMODE", mark), std::vector<std::string>{});
+  // Nothing was selected, so no bracket either.
+  EXPECT_EQ(calls("FCTL_BEGINSELECTION", mark), std::vector<std::string>{});
+}
+
+TEST_F(far3_test, an_order_alone_is_set_with_the_order_call) {
+  two_panels();
+  make_dir("C:\\Turned", {"a.txt", "b.txt"});
+  start();
+  add_view("C:\\Turned", {}, [](panel& shown) { shown.set_sort(shown.sort_mode, true); });
+  const std::size_t mark = host.log.size();
+  host.press("Down");
+  host.press("Esc");
+  open();
+  // Esc puts the list's own order back the same way.
+  EXPECT_EQ(calls("FCTL_SETSORT", mark),
+            (std::vector<std::string>{"FCTL_SETSORTORDER 1", "FCTL_SETSORTORDER 0"}));
+  EXPECT_FALSE(focused().reversed);
+}
+
+// FAR 3 gives a mode chosen anew that mode's own direction: size sorts come reversed.
+TEST_F(far3_test, a_mode_whose_default_is_reversed_is_turned_back_when_the_view_is_not) {
+  two_panels();
+  make_dir("C:\\Sizes", {"a.txt", "b.txt"});
+  start();
+  add_view("C:\\Sizes", {}, [](panel& shown) { shown.set_sort(host_core::SM_SIZE, false); });
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().sort_mode, host_core::SM_SIZE);
+    EXPECT_FALSE(focused().reversed);
+  });
+  host.press("Esc");
+  open();
+}
+
+TEST_F(far3_test, a_preview_of_a_big_folder_costs_one_read_and_no_sort) {
+  two_panels();
+  make_big_dir("C:\\Big", 20000);
+  start();
+  add_view("C:\\Big");
+  host.press("Esc");
+  const int reads = focused().reads;
+  open();
+  EXPECT_EQ(focused().reads, reads) << "the opening read a folder";
+
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().reads, reads + 1);
+    EXPECT_EQ(focused().sorts, 0);
+  });
+  host.press("Esc");
+  const std::size_t mark = host.log.size();
+  open();
+  // With nothing selected there is no item to fetch.
+  EXPECT_EQ(calls("FCTL_GETPANELITEM", mark), std::vector<std::string>{});
+}
+
+TEST_F(far3_test, cursor_steps_typed_ahead_cost_one_preview) {
+  two_panels();
+  for (const char* dir : {"C:\\B1", "C:\\B2", "C:\\B3", "C:\\B4"}) make_big_dir(dir, 5000);
+  start();
+  for (const char* dir : {"C:\\B1", "C:\\B2", "C:\\B3", "C:\\B4"}) add_view(dir);
+  win.console_input = [this] { return host.waiting_input(); };
+  host.press("Esc");
+  open();
+  const int reads = focused().reads;
+  host.press("Down");
+  host.press("Num2");
+  host.wheel_turn(-120);
+  host.press("Ctrl`");
+  host.then([&] {
+    EXPECT_EQ(focused().reads, reads + 1);
+    EXPECT_EQ(focused().dir, "C:\\B4");
+  });
+  host.press("Esc");
+  open();
+}
+
+TEST_F(far3_test, a_missing_folder_falls_back_to_c_and_keeps_its_view) {
+  two_panels();
+  make_dir("C:\\Gone", {"a.txt"});
+  start();
+  add_view("C:\\Gone", {"a.txt"});
+  win.files.erase("C:\\Gone\\a.txt");
+  win.files.erase("C:\\Gone");
+  const std::size_t mark = host.log.size();
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().dir, "C:\\");
+    EXPECT_EQ(calls("FCTL_BEGINSELECTION", mark), std::vector<std::string>{});
+  });
+  host.press("Enter");
+  open();
+  EXPECT_EQ(lines().at(2).rfind("3- Files   C:\\Gone", 0), 0u) << lines().at(2);
+  host.press("Esc");
+  open();
+  // The committed view still names its folder; the panel sits at C:\ for it.
+  EXPECT_EQ(lines().at(0).rfind("3- Files < C:\\Gone", 0), 0u) << lines().at(0);
+  EXPECT_EQ(focused().dir, "C:\\");
+}
+
+// FAR 3 lets a folder that exists refuse entry (FALSE from FCTL_SETPANELDIRECTORY): the panel
+// then still shows its own folder, which the rest of the view must not be applied to.
+TEST_F(far3_test, a_folder_that_refuses_entry_leaves_the_panels_own_folder_alone) {
+  two_panels();
+  make_dir("C:\\Locked", {"a.txt", "b.txt"});
+  start();
+  add_view("C:\\Locked", {"a.txt"}, [](panel& shown) { shown.set_sort(host_core::SM_EXT, true); });
+  host.list_dir = [this](const std::string& dir) {
+    return dir == "C:\\Locked" ? std::nullopt : win.list_dir(dir);
+  };
+  // The focused folder holds a name the view selects.
+  win.add_file("C:\\Left\\a.txt");
+  host.press("Down");
+  host.then([&] {
+    // Left where it was, or sent to C:\ as for a folder that is gone.
+    if (focused().dir == "C:\\Left") {
+      EXPECT_EQ(focused().selected_names(), std::vector<std::string>{});
+      EXPECT_EQ(focused().sort_mode, host_core::SM_UNSORTED);
+      EXPECT_FALSE(focused().reversed);
+    } else {
+      EXPECT_EQ(focused().dir, "C:\\");
+    }
+  });
+  host.press("Esc");
+  open();
+}
+
+TEST_F(far3_test, the_current_item_standing_in_for_a_selection_is_not_taken_as_selected) {
+  make_dir("C:\\Left", {"a.txt", "b.txt"});
+  make_dir("C:\\Right", {"r.txt"});
+  win.add_dir("C:\\Left\\Sub");
+  host.made_up_dirs["C:\\Left\\Sub"] = {host_core::make_item("..", 0x10),
+                                        host_core::make_item("x.txt")};
+  // Nothing selected anywhere: the cursor is on ".." here and on a file over there.
+  host.change_dir(host.panels[0], "C:\\Left\\Sub");
+  host.change_dir(host.panels[1], "C:\\Right");
+  start();
+  add_view("C:\\Left", {}, [](panel& shown) { shown.move_cursor(1); });
+  const std::size_t mark = host.log.size();
+  host.press("Down");
+  host.press("Esc");
+  open();
+  EXPECT_EQ(calls("FCTL_SETSELECTION", mark), std::vector<std::string>{});
+  EXPECT_EQ(calls("FCTL_BEGINSELECTION", mark), std::vector<std::string>{});
+}
