@@ -187,7 +187,7 @@ class far3_rig {
                                plugin_info_.PluginMenu.Guids, 0, nullptr};
       far_tolvane::open(&info);
     });
-    const reading taken = far3_bench::finish_reading();
+    reading taken = far3_bench::finish_reading();
     answers_kept = false;
     far3.panels_wait();
     return taken;
