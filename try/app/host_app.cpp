@@ -138,6 +138,13 @@ int host_app::run() {
   }
   exit_plugin();
   plugin_.unload();
+  // What real FAR 3 would crash on, refuse or show wrongly: the FAR 3 build's faults.
+  if (far3_) {
+    for (const std::string& fault : far3_->faults)
+      write_text(GetStdHandle(STD_ERROR_HANDLE), "try host: FAR 3 fault: " + fault + "\n");
+    for (const std::string& fault : far3_->screen_faults)
+      write_text(GetStdHandle(STD_ERROR_HANDLE), "try host: FAR 3 screen fault: " + fault + "\n");
+  }
   console_.stop();
   return 0;
 }
