@@ -102,7 +102,8 @@ host_app::host_app(options settings)
     far3_ = std::make_unique<far3_screen_table>(*this, *this);
     ways = host_core::far3_ways();
   }
-  // The host hands file names to plugins in the OEM code page, as it reads them.
+  // FAR 1.7x hands file names to plugins in the OEM code page, as the file APIs read them; FAR
+  // 3's, in Unicode, are read through the wide calls.
   SetFileApisToOEM();
   fold_names_as(code_page_);
   if (options_.playback)
