@@ -12,8 +12,8 @@ namespace {
 
 int usage() {
   std::fputs(
-      "usage: try_host DLL [--far3] [--lang eng|rus] [--keys \"KEYS\" [--screens]] [LEFT "
-      "[RIGHT]]\n",
+      "usage: try_host DLL [--far3] [--lang eng|rus] [--keys \"KEYS\" [--screens]]\n"
+      "                [LEFT [RIGHT]]\n",
       stderr);
   return 2;
 }
