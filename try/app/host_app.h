@@ -3,10 +3,12 @@
 // its DLL.
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/far3_screen_table.h"
 #include "app/key_source.h"
 #include "console/frame.h"
 #include "console/terminal.h"
@@ -26,6 +28,8 @@ struct options {
   bool playback = false;
   std::vector<played_key> keys;
   bool screens = false;  // print each played screen as text instead of drawing on the terminal
+  // The DLL is a FAR 3 plugin, run through FAR 3's own table: names and texts in UTF-8.
+  bool far3 = false;
 };
 
 class host_app : public host_core::host, public window_host {
@@ -54,6 +58,13 @@ class host_app : public host_core::host, public window_host {
 
  private:
   void start_plugin();
+  void start_far3_plugin();
+  std::vector<std::wstring> plugin_menu_strings();
+  void open_plugin(int item);
+  void exit_plugin();
+  // Whether the window on top is a FAR 3 dialog, which takes the console's records.
+  bool records_wanted() const;
+  void await_synchro();
   void lay_out();
   void resize();
   void panel_key(far_host::key_code key);
@@ -78,6 +89,10 @@ class host_app : public host_core::host, public window_host {
   frame screen_;
   host_core::plugin_module plugin_;
   far_host::PluginStartupInfo table_{};
+  std::unique_ptr<far3_screen_table> far3_;
+  far3_host::PluginInfo far3_info_{};
+  // A key's release, which follows its press to a FAR 3 dialog.
+  std::deque<host_core::record_bytes> releases_;
   host_core::help_file help_;
   unsigned code_page_;
   std::vector<window*> windows_;

@@ -1,4 +1,4 @@
-// try_host DLL [--lang eng|rus] [--keys "KEYS" [--screens]] [LEFT_DIR [RIGHT_DIR]]
+// try_host DLL [--far3] [--lang eng|rus] [--keys "KEYS" [--screens]] [LEFT_DIR [RIGHT_DIR]]
 // Runs the plugin in the try host on the two directories (Windows paths).
 #include <windows.h>
 
@@ -11,8 +11,10 @@
 namespace {
 
 int usage() {
-  std::fputs("usage: try_host DLL [--lang eng|rus] [--keys \"KEYS\" [--screens]] [LEFT [RIGHT]]\n",
-             stderr);
+  std::fputs(
+      "usage: try_host DLL [--far3] [--lang eng|rus] [--keys \"KEYS\" [--screens]]\n"
+      "                [LEFT [RIGHT]]\n",
+      stderr);
   return 2;
 }
 
@@ -23,7 +25,7 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return usage();
   options settings;
   settings.dll = narrow(argv[1], CP_ACP);
-  std::vector<std::string> dirs;
+  std::vector<std::wstring> dirs;
   for (int i = 2; i < argc; ++i) {
     const std::wstring word = argv[i];
     if (word == L"--lang" && i + 1 < argc) {
@@ -41,18 +43,22 @@ int wmain(int argc, wchar_t** argv) {
       settings.keys = std::move(*keys);
     } else if (word == L"--screens") {
       settings.screens = true;
+    } else if (word == L"--far3") {
+      settings.far3 = true;
     } else if (word.rfind(L"--", 0) == 0 || dirs.size() == 2) {
       return usage();
     } else {
-      // The host keeps folders as the file APIs name them to plugins: in the OEM code page.
-      dirs.push_back(narrow(word, CP_OEMCP));
+      dirs.push_back(word);
     }
   }
+  // The host keeps folders as it names them to plugins: FAR 1.7x's in the OEM code page, as the
+  // file APIs give them, FAR 3's in UTF-8.
+  const unsigned names = settings.far3 ? CP_UTF8 : CP_OEMCP;
   if (settings.screens && !settings.playback) return usage();
   wchar_t current[MAX_PATH] = L"";
   GetCurrentDirectoryW(MAX_PATH, current);
-  settings.left = dirs.size() > 0 ? dirs[0] : narrow(current, CP_OEMCP);
-  settings.right = dirs.size() > 1 ? dirs[1] : settings.left;
+  settings.left = narrow(dirs.size() > 0 ? dirs[0] : std::wstring(current), names);
+  settings.right = dirs.size() > 1 ? narrow(dirs[1], names) : settings.left;
   host_app host(std::move(settings));
   return host.run();
 }

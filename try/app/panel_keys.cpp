@@ -138,19 +138,45 @@ void host_app::toggle_special(panel_kind kind) {
   if (kind == panel_kind::tree) passive.build_tree();
 }
 
-void host_app::plugins_menu() {
+std::vector<std::wstring> host_app::plugin_menu_strings() {
   std::vector<std::wstring> items;
-  const std::vector<std::string> strings =
-      plugin_.loaded() ? plugin_.menu_strings() : std::vector<std::string>();
-  for (const auto& text : strings) items.push_back(this->text(text));
+  if (!plugin_.loaded()) return items;
+  if (!far3_) {
+    for (const auto& text : plugin_.menu_strings()) items.push_back(this->text(text));
+    return items;
+  }
+  far3_info_ = far3_host::PluginInfo{};
+  far3_info_.StructSize = sizeof far3_info_;
+  plugin_.get_plugin_info(far3_info_);
+  const far3_host::PluginMenuItem& menu = far3_info_.PluginMenu;
+  for (std::size_t i = 0; i < menu.Count; ++i)
+    items.emplace_back(menu.Strings && menu.Strings[i] ? menu.Strings[i] : L"");
+  return items;
+}
+
+void host_app::open_plugin(int item) {
+  if (!far3_) {
+    plugin_.open(host_core::open_from_plugins_menu, item);
+    return;
+  }
+  // The menu item's GUID, as FAR 3 passes it; the panels wait for input before and after.
+  far3_->panels_wait();
+  const far3_host::OpenInfo info{sizeof info, far3_host::OPEN_PLUGINSMENU,
+                                 far3_info_.PluginMenu.Guids + item, 0, nullptr};
+  plugin_.open(info);
+}
+
+void host_app::plugins_menu() {
+  std::vector<std::wstring> items = plugin_menu_strings();
+  const int plugin_items = static_cast<int>(items.size());
   items.push_back(L"Plugin panel (the host's stand-in)");
   menu_window menu(*this, L"Plugin commands", items);
   open_window(&menu);
   const int chosen = menu.run();
   close_window(&menu);
   if (chosen < 0) return;
-  if (chosen < static_cast<int>(strings.size()))
-    plugin_.open(host_core::open_from_plugins_menu, chosen);
+  if (chosen < plugin_items)
+    open_plugin(chosen);
   else
     panels[active].open_plugin_panel();
 }

@@ -19,8 +19,8 @@ BOOL WINAPI on_console_signal(DWORD signal) {
 }
 
 // Wine's console keeps the size the terminal had when it started and hears of no resize. The
-// terminal's size comes from the Linux kernel instead, asked directly with the i386 system call
-// ioctl(0, TIOCGWINSZ), which Wine lets through.
+// terminal's size comes from the Linux kernel instead, asked directly with the system call
+// ioctl(0, TIOCGWINSZ), which Wine lets through: i386's, or x86-64's for the 64-bit host.
 struct unix_window_size {
   unsigned short rows, columns, x_pixels, y_pixels;
 };
@@ -34,6 +34,15 @@ bool terminal_size(unix_window_size& size) {
                    : "=a"(result)
                    : "a"(sys_ioctl), "b"(0), "c"(get_window_size), "d"(&size)
                    : "memory");
+  return result == 0 && size.columns > 0 && size.rows > 0;
+#elif defined(__x86_64__)
+  constexpr long sys_ioctl = 16;
+  constexpr unsigned long get_window_size = 0x5413;
+  long result = -1;
+  __asm__ volatile("syscall"
+                   : "=a"(result)
+                   : "a"(sys_ioctl), "D"(0L), "S"(get_window_size), "d"(&size)
+                   : "rcx", "r11", "memory");
   return result == 0 && size.columns > 0 && size.rows > 0;
 #else
   static_cast<void>(size);

@@ -15,6 +15,8 @@ class window {
   virtual void draw(frame& screen) const = 0;
   // While true the host shows no new frame: a dialog has its drawing suspended.
   virtual bool holds_redraw() const { return false; }
+  // A FAR 3 dialog takes the console's records; the host's own windows take its key codes.
+  virtual bool takes_records() const { return false; }
 };
 
 class window_host {

@@ -30,11 +30,12 @@ int show_message(window_host& screen, host_core::dialog_host& host, far_host::DW
   if (count < 1) return -1;
   buttons = std::clamp(buttons, 0, count - 1);
   const int lines = count - 1 - buttons;
-  int inner = static_cast<int>(std::strlen(items[0])) + 2;
-  for (int i = 1; i <= lines; ++i) inner = std::max(inner, static_cast<int>(std::strlen(items[i])));
+  // Measured as shown: a UTF-8 text has fewer characters than bytes.
+  auto shown_length = [&](const char* text) { return static_cast<int>(screen.text(text).size()); };
+  int inner = shown_length(items[0]) + 2;
+  for (int i = 1; i <= lines; ++i) inner = std::max(inner, shown_length(items[i]));
   int row_of_buttons = -1;
-  for (int i = count - buttons; i < count; ++i)
-    row_of_buttons += static_cast<int>(std::strlen(items[i])) + 5;
+  for (int i = count - buttons; i < count; ++i) row_of_buttons += shown_length(items[i]) + 5;
   inner = std::min(std::max(inner, row_of_buttons), screen.width() - 10);
   const int width = inner + 10;
   const int height = lines + (buttons ? 1 : 0) + 4;

@@ -4,7 +4,7 @@
 
 #include "console/code_page.h"
 #include "host_core/paths.h"
-#include "host_core/real_folders.h"
+#include "panels/folders.h"
 
 namespace try_host {
 
@@ -17,7 +17,7 @@ constexpr DWORD bytes_shown = 8192;
 std::vector<std::wstring> folder_lines(const std::string& path, unsigned code_page) {
   int files = 0, folders = 0;
   std::vector<panel_item> items;
-  if (host_core::read_real_folder(path, false, items))
+  if (read_folder(path, false, items, code_page))
     for (const panel_item& each : items) ++(host_core::is_dir(each) ? folders : files);
   return {L"Folder " + widen(host_core::last_name(path), code_page), L"",
           L"  " + std::to_wstring(folders) + L" folders",
@@ -25,10 +25,9 @@ std::vector<std::wstring> folder_lines(const std::string& path, unsigned code_pa
 }
 
 // Bytes as Latin-1 text; control characters other than line ends become dots.
-std::vector<std::wstring> file_lines(const std::string& path, int rows) {
+std::vector<std::wstring> file_lines(const std::string& path, int rows, unsigned code_page) {
   std::vector<std::wstring> lines(1);
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
+  HANDLE file = open_to_read(path, code_page);
   if (file == INVALID_HANDLE_VALUE) return {L"(cannot be read)"};
   char buffer[bytes_shown];
   DWORD read = 0;
@@ -61,7 +60,8 @@ const std::vector<std::wstring>& quick_view_lines(const std::string& path, const
   if (path.empty() || host_core::is_up(item))
     lines = {widen(item.FindData.cFileName, code_page)};
   else
-    lines = host_core::is_dir(item) ? folder_lines(path, code_page) : file_lines(path, rows);
+    lines =
+        host_core::is_dir(item) ? folder_lines(path, code_page) : file_lines(path, rows, code_page);
   return lines;
 }
 
