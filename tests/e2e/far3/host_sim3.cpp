@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 
 #include "host_core/real_folders.h"
 #include "host_core/unicode.h"
@@ -43,7 +44,47 @@ std::string folder_of(const std::string& path) {
   return cut == std::string::npos ? "." : path.substr(0, cut);
 }
 
+int refused = 0;
+
+DWORD WINAPI classic_get_file_attributes(const wchar_t* path) {
+  if (path && std::wcslen(path) >= MAX_PATH && std::wcsncmp(path, L"\\\\?\\", 4) != 0) {
+    ++refused;
+    SetLastError(ERROR_FILENAME_EXCED_RANGE);
+    return INVALID_FILE_ATTRIBUTES;
+  }
+  return GetFileAttributesW(path);
+}
+
 }  // namespace
+
+int refused_long_paths() { return refused; }
+
+void keep_to_classic_path_limit(HMODULE dll) {
+  if (!dll) return;
+  auto* base = reinterpret_cast<unsigned char*>(dll);
+  const auto& dos = *reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto& nt = *reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos.e_lfanew);
+  const IMAGE_DATA_DIRECTORY& entry = nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  if (!entry.VirtualAddress) return;
+  for (auto* module = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + entry.VirtualAddress);
+       module->Name; ++module) {
+    if (!module->OriginalFirstThunk) continue;
+    const auto* names =
+        reinterpret_cast<const IMAGE_THUNK_DATA*>(base + module->OriginalFirstThunk);
+    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + module->FirstThunk);
+    for (; names->u1.AddressOfData; ++names, ++slots) {
+      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+      const auto& named =
+          *reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+      if (std::strcmp(reinterpret_cast<const char*>(named.Name), "GetFileAttributesW") != 0)
+        continue;
+      DWORD was = 0;
+      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &was);
+      slots->u1.Function = reinterpret_cast<ULONG_PTR>(classic_get_file_attributes);
+      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, was, &was);
+    }
+  }
+}
 
 double now_ms() {
   LARGE_INTEGER now, frequency;
@@ -116,7 +157,10 @@ std::vector<watched_table::run_end> watched_table::run_ends() const {
   return run_ends_;
 }
 
-plugin::plugin(context& ctx) : ctx_(ctx) { load(ctx.dll_path); }
+plugin::plugin(context& ctx) : ctx_(ctx) {
+  load(ctx.dll_path);
+  keep_to_classic_path_limit(GetModuleHandleW(host_core::wide_of(path()).c_str()));
+}
 
 plugin::~plugin() {
   ctx_.far3->synchro_handler = nullptr;

@@ -54,6 +54,11 @@ class watched_table : public host_core::far3_table {
 };
 
 double now_ms();
+// Wine reaches a path of any length; Windows, without the prefix that lifts it, none past its
+// classic limit. The DLL's GetFileAttributesW is made to keep to that limit.
+void keep_to_classic_path_limit(HMODULE dll);
+// Calls to it so far that were refused for the limit.
+int refused_long_paths();
 // Threads of this process now.
 int thread_count();
 
