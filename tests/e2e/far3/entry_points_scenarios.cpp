@@ -4,6 +4,7 @@
 #include <set>
 
 #include "e2e/far3/sim3.h"
+#include "host_core/language_files.h"
 #include "host_core/real_folders.h"
 #include "host_core/unicode.h"
 
@@ -80,6 +81,21 @@ SCENARIO(far3_the_plugin_names_itself_and_far_3_would_load_it_preloaded_with_one
   ctx.host->press("Esc");
   CHECK(dll.open() == nullptr);
   CHECK(ctx.list() && ctx.list()->line_texts().size() == 2);
+  dll.exit();
+
+  // Both language files beside the DLL are UTF-8 as FAR 3 reads them, and the Russian one gives
+  // the menu its Russian entry.
+  const std::string rus = dll.language_file("lng", "Russian");
+  CHECK(!rus.empty() && !dll.language_file("lng", "English").empty());
+  for (const auto& file : {rus, dll.language_file("lng", "English")})
+    CHECK(host_core::is_utf8(host_core::read_whole_file(file)));
+  ctx.far3->load_language_file(rus);
+  dll.start();
+  if (dll.info.PluginMenu.Count == 1) {
+    const std::string entry = host_core::utf8_of(dll.info.PluginMenu.Strings[0]);
+    std::printf("    Russian menu entry: %s\n", entry.c_str());
+    CHECK(entry.rfind("Tolvane", 0) == 0 && entry.find("\xD0") != std::string::npos);
+  }
   dll.exit();
 }
 
