@@ -48,6 +48,7 @@ far3_dialog::far3_dialog(far3_table& table, const far3_dialog_request& request)
   for (std::size_t i = 0; i < request.count; ++i) {
     far3_item item;
     item.record = request.items[i];
+    note_reserved(item.record);
     item.text = copied(item.record.Data);
     // The list's lines are the plugin's until the dialog starts.
     if (item.record.Type == DI_LISTBOX) item.pending_list = item.record.ListItems;
@@ -169,8 +170,11 @@ bool far3_dialog::close(std::intptr_t code) {
 
 void far3_dialog::load_lines(far3_item& item, const FarList& list) {
   item.lines.clear();
-  for (std::size_t i = 0; list.Items && i < list.ItemsNumber; ++i)
+  for (std::size_t i = 0; list.Items && i < list.ItemsNumber; ++i) {
+    if (list.Items[i].Reserved)
+      table_.owner().reserved_not_zero.emplace_back("FarListItem Reserved");
     item.lines.push_back({copied(list.Items[i].Text), list.Items[i].Flags});
+  }
   std::intptr_t cursor = 0;
   for (std::size_t i = 0; i < item.lines.size(); ++i)
     if (item.lines[i].flags & LIF_SELECTED) {
@@ -216,6 +220,12 @@ void far3_dialog::user_move(int index, std::intptr_t select, int direction) {
   if (!notify(DN_LISTCHANGE, index, reinterpret_cast<void*>(moved.SelectPos))) return;
   item.pos = moved;
   draw_self();
+}
+
+// A later host may read what this one leaves alone.
+void far3_dialog::note_reserved(const FarDialogItem& record) {
+  if (record.Reserved[0] || record.Reserved[1])
+    table_.owner().reserved_not_zero.emplace_back("FarDialogItem Reserved");
 }
 
 void far3_dialog::draw_self() {
@@ -391,6 +401,7 @@ std::intptr_t far3_dialog::message(std::intptr_t msg, std::intptr_t param1, void
       const auto& given = *static_cast<const FarDialogItem*>(param2);
       far3_item& item = items[static_cast<std::size_t>(param1)];
       if (given.Type != item.record.Type) return 0;
+      note_reserved(given);
       item.text = copied(given.Data);
       // A list box keeps its lines: only its place and flags change.
       item.record = given;
@@ -398,29 +409,6 @@ std::intptr_t far3_dialog::message(std::intptr_t msg, std::intptr_t param1, void
       item.record.ListItems = nullptr;
       draw_self();
       return 1;
-    }
-    case DM_SETTEXTPTR: {
-      if (!item_id) return 0;
-      far3_item& item = items[static_cast<std::size_t>(param1)];
-      std::wstring text = copied(static_cast<const wchar_t*>(param2));
-      const auto length = static_cast<std::intptr_t>(text.size());
-      if (item.record.Type == DI_LISTBOX) {
-        if (!item.lines.empty())
-          item.lines[static_cast<std::size_t>(item.pos.SelectPos)].text = std::move(text);
-      } else {
-        item.text = std::move(text);
-      }
-      draw_self();
-      return length;
-    }
-    case DM_SHOWITEM: {
-      if (!item_id) return 0;
-      FarDialogItem& record = items[static_cast<std::size_t>(param1)].record;
-      const bool shown = !(record.Flags & DIF_HIDDEN);
-      const auto wanted = reinterpret_cast<std::intptr_t>(param2);
-      if (wanted == 1) record.Flags &= ~DIF_HIDDEN;
-      if (wanted == 0) record.Flags |= DIF_HIDDEN;
-      return shown ? 1 : 0;
     }
     case DM_RESIZEDIALOG: {
       if (!param2) return 0;
@@ -475,19 +463,6 @@ std::intptr_t far3_dialog::message(std::intptr_t msg, std::intptr_t param1, void
       draw_self();
       return item.pos.SelectPos;
     }
-    case DM_LISTINFO: {
-      if (!is_list(param1) || !param2) return 0;
-      const far3_item& item = items[static_cast<std::size_t>(param1)];
-      auto& info = *static_cast<FarListInfo*>(param2);
-      info.ItemsNumber = item.lines.size();
-      info.SelectPos = item.pos.SelectPos;
-      info.TopPos = item.pos.TopPos;
-      info.MaxHeight = list_rows(static_cast<int>(param1));
-      info.MaxLength = 0;
-      for (const auto& line : item.lines)
-        info.MaxLength = std::max(info.MaxLength, static_cast<std::intptr_t>(line.text.size()));
-      return 1;
-    }
     case DM_LISTSET: {
       if (!is_list(param1) || !param2) return 0;
       const auto& lines = *static_cast<const FarList*>(param2);
@@ -512,7 +487,6 @@ std::intptr_t far3_dialog::message(std::intptr_t msg, std::intptr_t param1, void
       info.Owner = table_.plugin_guid;
       return 1;
     }
-    case DM_GETFOCUS: return focus;
     default:
       if (msg >= DM_USER) return notify(msg, param1, param2);
       return 0;

@@ -96,6 +96,7 @@ class far3_dialog {
   // A user's move of the list cursor, which the procedure may veto.
   void user_move(int index, std::intptr_t select, int direction);
   void draw_self();
+  void note_reserved(const far3_host::FarDialogItem& record);
   void centre();
 
   far3_table& table_;

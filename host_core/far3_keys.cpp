@@ -93,11 +93,8 @@ INPUT_RECORD key_down(unsigned short vk, unsigned short scan, unsigned short ch,
   return record;
 }
 
-// A record for a name, the NumPad's names as typed or as FAR synthesises them.
-std::optional<INPUT_RECORD> record_for(const std::string& full_name, bool synthesised) {
-  // FAR's record for Ctrl alone is the press.
-  if (synthesised && !strcasecmp(full_name.c_str(), "Ctrl"))
-    return key_down(vk_control, 0x1D, 0, left_ctrl);
+// The record a console gives for a key named as FAR names it.
+std::optional<INPUT_RECORD> record_for(const std::string& full_name) {
   std::string name = full_name;
   const unsigned held = take_modifiers(name);
   const bool ctrl = held & (left_ctrl | right_ctrl);
@@ -106,14 +103,8 @@ std::optional<INPUT_RECORD> record_for(const std::string& full_name, bool synthe
   for (const named_key& key : named_keys)
     if (!strcasecmp(name.c_str(), key.name))
       return key_down(key.vk, key.scan, key.ch, held | (key.grey ? enhanced_key : 0));
-  for (std::size_t i = 0; i < std::size(numpad_keys); ++i) {
-    const named_key& key = numpad_keys[i];
-    if (strcasecmp(name.c_str(), key.name) != 0) continue;
-    // FAR makes a digit's record with NumLock's code; a console sends the navigation code.
-    if (synthesised && i < 10 && i != 5)
-      return key_down(static_cast<unsigned short>(vk_numpad0 + i), 0, 0, held);
-    return key_down(key.vk, key.scan, 0, held);
-  }
+  for (const named_key& key : numpad_keys)
+    if (!strcasecmp(name.c_str(), key.name)) return key_down(key.vk, key.scan, 0, held);
   if ((name[0] == 'F' || name[0] == 'f') && name.size() >= 2 &&
       name.find_first_not_of("0123456789", 1) == std::string::npos) {
     const int number = std::stoi(name.substr(1));
@@ -128,15 +119,15 @@ std::optional<INPUT_RECORD> record_for(const std::string& full_name, bool synthe
   const char c = name[0];
   for (const oem_key& key : oem_keys) {
     if (c != key.ch) continue;
-    // A console gives no character with Ctrl; FAR's own records carry the US character.
+    // A console gives no character with Ctrl.
     const unsigned short shown =
         key.ch == '`' && (held & shift) ? '~' : static_cast<unsigned char>(key.ch);
-    return key_down(key.vk, key.scan, ctrl && !synthesised ? 0 : shown, held);
+    return key_down(key.vk, key.scan, ctrl ? 0 : shown, held);
   }
   if (std::isalpha(static_cast<unsigned char>(c))) {
     const auto upper = static_cast<unsigned short>(std::toupper(static_cast<unsigned char>(c)));
     auto ch = static_cast<unsigned short>(held & shift ? upper : std::tolower(upper));
-    if (ctrl && !synthesised) ch = static_cast<unsigned short>(upper & 0x1F);
+    if (ctrl) ch = static_cast<unsigned short>(upper & 0x1F);
     return key_down(upper, 0, ch, held);
   }
   if (std::isdigit(static_cast<unsigned char>(c)))
@@ -179,12 +170,7 @@ std::string key_base_name(const INPUT_RECORD& record) {
 
 std::optional<INPUT_RECORD> typed_record(const std::string& name) {
   if (name.empty()) return std::nullopt;
-  return record_for(name, false);
-}
-
-std::optional<INPUT_RECORD> synthesised_record(const std::string& name) {
-  if (name.empty()) return std::nullopt;
-  return record_for(name, true);
+  return record_for(name);
 }
 
 INPUT_RECORD wheel_record(int delta, int x, int y, unsigned modifiers) {

@@ -31,7 +31,5 @@ INPUT_RECORD record_of(const record_bytes& bytes);
 // FAR's name of one record judged alone (FarInputRecordToName): empty for no key. Every
 // modifier release is named after the modifier.
 std::string record_name(const INPUT_RECORD& record);
-// The record FAR makes for a name (FarNameToInputRecord); "Num2" gives VK_NUMPAD2.
-std::optional<INPUT_RECORD> synthesised_record(const std::string& name);
 
 }  // namespace host_core

@@ -125,14 +125,6 @@ std::size_t FARAPI table_input_record_to_name(const INPUT_RECORD* key, wchar_t* 
   return taken + 1;
 }
 
-BOOL FARAPI table_name_to_input_record(const wchar_t* name, INPUT_RECORD* key) {
-  if (!name || !key) return 0;
-  const auto made = synthesised_record(utf8_of(name));
-  if (!made) return 0;
-  *key = *made;
-  return 1;
-}
-
 const char* command_name(int command) {
   switch (command) {
     case FCTL_GETPANELINFO: return "FCTL_GETPANELINFO";
@@ -143,15 +135,12 @@ const char* command_name(int command) {
     case FCTL_SETPANELDIRECTORY: return "FCTL_SETPANELDIRECTORY";
     case FCTL_SETSORTMODE: return "FCTL_SETSORTMODE";
     case FCTL_SETSORTORDER: return "FCTL_SETSORTORDER";
-    case FCTL_CHECKPANELSEXIST: return "FCTL_CHECKPANELSEXIST";
-    case FCTL_ISACTIVEPANEL: return "FCTL_ISACTIVEPANEL";
     case FCTL_GETPANELITEM: return "FCTL_GETPANELITEM";
     case FCTL_GETSELECTEDPANELITEM: return "FCTL_GETSELECTEDPANELITEM";
     case FCTL_GETCURRENTPANELITEM: return "FCTL_GETCURRENTPANELITEM";
     case FCTL_GETPANELDIRECTORY: return "FCTL_GETPANELDIRECTORY";
     case FCTL_BEGINSELECTION: return "FCTL_BEGINSELECTION";
     case FCTL_ENDSELECTION: return "FCTL_ENDSELECTION";
-    case FCTL_CLEARSELECTION: return "FCTL_CLEARSELECTION";
     default: return "FCTL_UNKNOWN";
   }
 }
@@ -166,16 +155,12 @@ const char* dialog_message_name(std::intptr_t msg) {
     case DM_MOVEDIALOG: return "DM_MOVEDIALOG";
     case DM_SETDLGITEM: return "DM_SETDLGITEM";
     case DM_REDRAW: return "DM_REDRAW";
-    case DM_SETTEXTPTR: return "DM_SETTEXTPTR";
-    case DM_SHOWITEM: return "DM_SHOWITEM";
     case DM_LISTGETCURPOS: return "DM_LISTGETCURPOS";
     case DM_LISTSETCURPOS: return "DM_LISTSETCURPOS";
-    case DM_LISTINFO: return "DM_LISTINFO";
     case DM_RESIZEDIALOG: return "DM_RESIZEDIALOG";
     case DM_SETINPUTNOTIFY: return "DM_SETINPUTNOTIFY";
     case DM_LISTSET: return "DM_LISTSET";
     case DM_GETDIALOGINFO: return "DM_GETDIALOGINFO";
-    case DM_GETFOCUS: return "DM_GETFOCUS";
     default: return msg >= DM_USER ? "DM_USER" : "DM_UNKNOWN";
   }
 }
@@ -242,7 +227,6 @@ far3_table::far3_table(host& owner) : host_(owner) {
   standard_functions.StructSize = sizeof standard_functions;
   standard_functions.TruncPathStr = table_trunc_path_str;
   standard_functions.FarInputRecordToName = table_input_record_to_name;
-  standard_functions.FarNameToInputRecord = table_name_to_input_record;
 }
 
 far3_table::~far3_table() {
@@ -450,21 +434,6 @@ std::intptr_t far3_table::adv_control(const GUID* plugin, int command, std::intp
       notices_.push_back(param2);
       return 0;
     }
-    case ACTL_GETWINDOWINFO: {
-      if (!param2) return 0;
-      auto& info = *static_cast<WindowInfo*>(param2);
-      if (!size_taken(info)) {
-        fault("ACTL_GETWINDOWINFO with StructSize " +
-              number(static_cast<long long>(info.StructSize)));
-        return 0;
-      }
-      if (info.Pos != -1) return 0;
-      const bool dialog = !running_.empty();
-      info.Type = dialog ? WTYPE_DIALOG : WTYPE_PANELS;
-      info.Id = dialog ? reinterpret_cast<std::intptr_t>(running_.back()) : 0;
-      info.Flags = WIF_CURRENT | (dialog ? WIF_MODAL : 0);
-      return 1;
-    }
     default: (void)param1; return 0;
   }
 }
@@ -504,7 +473,7 @@ std::intptr_t far3_table::send_dlg_message(HANDLE handle, std::intptr_t msg, std
   const std::string entry = dialog_message_entry(msg, param1, param2);
   if (!target) {
     note(entry + " stale-handle");
-    return msg == DM_GETFOCUS || msg == DM_LISTADDSTR ? -1 : 0;
+    return 0;
   }
   note(entry);
   if (msg == DM_LISTSET && param2 && !size_taken(*static_cast<const FarList*>(param2)))
@@ -552,8 +521,7 @@ std::intptr_t far3_table::panel_control(HANDLE handle, int command, std::intptr_
     case FCTL_SETSORTORDER:
     case FCTL_UPDATEPANEL:
     case FCTL_GETPANELITEM:
-    case FCTL_GETSELECTEDPANELITEM:
-    case FCTL_CLEARSELECTION: entry += " " + number(param1); break;
+    case FCTL_GETSELECTEDPANELITEM: entry += " " + number(param1); break;
     default: break;
   }
   note(entry);
@@ -696,13 +664,6 @@ std::intptr_t far3_table::panel_command(panel& target, int side, int command, st
         item.Flags &= ~item_selected;
       return 1;
     }
-    case FCTL_CLEARSELECTION: {
-      if (!target.shows_items()) return 0;
-      std::intptr_t seen = 0;
-      for (auto& item : shown.items)
-        if ((item.Flags & item_selected) && seen++ == param1) item.Flags &= ~item_selected;
-      return 1;
-    }
     case FCTL_BEGINSELECTION:
     case FCTL_ENDSELECTION: return target.shows_items() ? 1 : 0;
     case FCTL_REDRAWPANEL:
@@ -731,8 +692,6 @@ std::intptr_t far3_table::panel_command(panel& target, int side, int command, st
         for (auto& item : target.files.items) item.Flags &= ~item_selected;
       host_.reread(target);
       return 1;
-    case FCTL_CHECKPANELSEXIST: return 1;
-    case FCTL_ISACTIVEPANEL: return side == host_.active ? 1 : 0;
     default: return 0;
   }
 }

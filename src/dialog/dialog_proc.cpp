@@ -44,10 +44,6 @@ bool view_list_dialog_impl::reported_key(key_code reported) {
   return take_key(key);
 }
 
-void view_list_dialog_impl::ctrl_released() {
-  if (quick_switch) commit_switch();
-}
-
 bool view_list_dialog_impl::idle() {
   if (!quick_switch) return false;
   poll_ctrl();

@@ -91,10 +91,6 @@ void notice_box::init_dialog(dialog_handle dialog) {
   if (!quick_switch) move_dialog_by(dialog, 0, 1);
 }
 
-void notice_box::ctrl_released() const {
-  if (quick_switch) close_dialog(handle);
-}
-
 void notice_box::look_at_ctrl() const {
   if (quick_switch && GetKeyState(VK_CONTROL) >= 0) close_dialog(handle);
 }

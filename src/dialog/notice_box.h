@@ -15,8 +15,6 @@ class notice_box {
   void init_dialog(dialog_handle dialog);
   // An idle moment, or Ctrl alone: in quick switch the box closes once Ctrl is up.
   void look_at_ctrl() const;
-  // The host saw Ctrl go up: a quick-switch box closes.
-  void ctrl_released() const;
 
   dialog_item items[4];
   host_char kind_line[512] = {};

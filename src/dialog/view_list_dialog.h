@@ -88,10 +88,8 @@ class view_list_dialog_impl final : public view_list_dialog {
   void closing(int code);
   // A key as the host reports it (a NumPad key, Ctrl with '`'); false leaves it to the host.
   bool reported_key(far_host::key_code key);
-  // The dialog waits: in quick switch, Ctrl is looked at.
+  // The dialog waits, or a Ctrl key went up: in quick switch, Ctrl is looked at.
   bool idle();
-  // The host saw Ctrl go up: quick switch commits.
-  void ctrl_released();
 
   // A key, or its key macro, through handle_key; then the preview that typing ahead put off.
   bool take_key(far_host::key_code key);

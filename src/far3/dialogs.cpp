@@ -1,7 +1,7 @@
 // The dialogs through FAR 3: DialogInit, DialogRun and DialogFree with records that point at
 // their texts, SendDlgMessage, and the notifications turned into what the list and the notice
 // box do. Keys come as console records to DN_CONTROLINPUT; with input notices on, every record
-// also comes to DN_INPUT first, where a Ctrl going up ends quick switch.
+// also comes to DN_INPUT first, where a Ctrl going up has quick switch look at the Ctrl key.
 #include "far3/dialogs.h"
 
 #include "binding/dialogs.h"
@@ -173,8 +173,10 @@ std::intptr_t FARAPI view_list_dialog_proc(far3_host::HANDLE dialog, std::intptr
       list_moves_guarded = false;
       self.closing(static_cast<int>(param1));
       return 1;
+    // The key state has the last word: a tool that holds Ctrl for a test may still write a
+    // release of its own into the console.
     case far3_host::DN_INPUT:
-      if (record && releases_ctrl(*record)) self.ctrl_released();
+      if (record && releases_ctrl(*record)) self.idle();
       return 1;
     case far3_host::DN_CONTROLINPUT:
       if (!record) break;
@@ -203,7 +205,7 @@ std::intptr_t FARAPI notice_box_proc(far3_host::HANDLE dialog, std::intptr_t mes
       send(dialog, far3_host::DM_SETINPUTNOTIFY, 1);
       return 0;
     case far3_host::DN_INPUT:
-      if (record && releases_ctrl(*record)) box.ctrl_released();
+      if (record && releases_ctrl(*record)) box.look_at_ctrl();
       return 1;
     case far3_host::DN_CONTROLINPUT:
       if (record && key_of(*record) == far_host::KEY_CTRL) box.look_at_ctrl();

@@ -202,10 +202,6 @@ TEST_F(far3_host_model, records_are_named_as_far_3_names_them) {
   const INPUT_RECORD f4 = *host_core::typed_record("CtrlShiftF4");
   EXPECT_EQ(table.FSF->FarInputRecordToName(&f4, name, 5), 5u);
   EXPECT_EQ(host_core::utf8_of(name), "Ctrl");
-  INPUT_RECORD made{};
-  EXPECT_TRUE(table.FSF->FarNameToInputRecord(L"Num2", &made));
-  EXPECT_EQ(made.Event.KeyEvent.wVirtualKeyCode, 0x62);
-  EXPECT_EQ(table.FSF->FarInputRecordToName(&made, name, 8), 2u);
 }
 
 TEST_F(far3_host_model, input_records_reach_the_procedure_as_far_3_hands_them_on) {

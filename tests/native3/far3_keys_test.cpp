@@ -144,6 +144,9 @@ TEST_F(far3_keys, a_refusal_on_a_special_panel_is_shown_whole) {
     host_core::far3_dialog& notice = *far3.last_dialog();
     EXPECT_EQ(guid_text(notice.id), guid_text(far_tolvane::notice_dialog_guid));
     EXPECT_TRUE(notice.flags & far3_host::FDLG_WARNING);
+    // Centred, then a row lower, clear of the list's own centre line.
+    EXPECT_EQ(notice.y, (40 - notice.height) / 2 + 1);
+    EXPECT_EQ(notice.x, (120 - notice.width) / 2);
     for (int line = 1; line <= 2; ++line)
       EXPECT_EQ(notice.shown_text(line), notice.text(line)) << notice.text(line);
     EXPECT_NE(notice.text(2).find(host_core::utf8_of(far_tolvane::GetMsg(19))), std::string::npos);
@@ -260,4 +263,22 @@ TEST_F(far3_keys, a_quick_switch_refusal_closes_with_the_list_when_a_notice_find
   EXPECT_TRUE(far3.dialogs[1]->closed);
   EXPECT_TRUE(list().closed);
   EXPECT_FALSE(host.ran_dry);
+}
+
+// A tool that holds Ctrl for the user may write releases of its own into the console: the key
+// state has the last word.
+TEST_F(far3_keys, a_ctrl_release_in_the_console_while_the_key_is_held_commits_nothing) {
+  start_with_views();
+  host.ctrl(true);
+  host.press("CtrlQ");
+  host.press("Ctrl`");
+  host.ctrl_record(false);
+  host.then([this] { EXPECT_FALSE(list().closed); });
+  host.press("Ctrl`");
+  expect_at(3, "C:\\V2");
+  host.ctrl(false);
+  host.ctrl_record(false);
+  open();
+  EXPECT_FALSE(host.ran_dry);
+  EXPECT_EQ(focused().dir, "C:\\V2");
 }

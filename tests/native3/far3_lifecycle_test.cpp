@@ -25,15 +25,15 @@ TEST_F(far3_test, the_plugin_names_itself_so_that_far_3_loads_it_and_keeps_its_v
   start();
   EXPECT_TRUE(global.Title && *global.Title && global.Description && *global.Description &&
               global.Author && *global.Author);
-  EXPECT_NE(guid_text(global.Guid), guid_text(far3_host::GUID{}));
+  // FAR keeps the user's hotkey, macros and settings under these: they never change.
+  EXPECT_EQ(guid_text(global.Guid), "B0C6D1C6-76CB-434C-9E60-1FAB9E95A79F");
   EXPECT_TRUE(at_least(far3.version, global.MinFarVersion));
 
   // Loaded at every start, so that the panels as FAR starts are the first two views.
   EXPECT_TRUE(plugin_info.Flags & far3_host::PF_PRELOAD);
   ASSERT_EQ(plugin_info.PluginMenu.Count, 1u);
   EXPECT_EQ(host_core::utf8_of(plugin_info.PluginMenu.Strings[0]), "Tolvane: panel views");
-  const std::string menu = guid_text(plugin_info.PluginMenu.Guids[0]);
-  EXPECT_NE(menu, guid_text(global.Guid));
+  EXPECT_EQ(guid_text(plugin_info.PluginMenu.Guids[0]), "120E7105-71F8-4FEC-8947-9E1E1EFE94F2");
   EXPECT_EQ(plugin_info.DiskMenu.Count + plugin_info.PluginConfig.Count, 0u);
   EXPECT_EQ(far_tolvane::owned_views.size(), 2u);
 
@@ -94,6 +94,7 @@ TEST_F(far3_test, a_table_too_old_gets_a_warning_that_names_far_3_and_no_list) {
   ASSERT_EQ(shown.size(), 3u);
   EXPECT_EQ(shown[0], "Tolvane");
   EXPECT_EQ(shown[2], "OK");
+  EXPECT_EQ(calls("Message"), std::vector<std::string>{"Message flags 1 buttons 1"});
   // The plugin is the FAR 3 build: the warning must not send its user to FAR 1.70.
   EXPECT_EQ(shown[1].find("1.70"), std::string::npos) << shown[1];
 }

@@ -12,6 +12,17 @@ RUN = os.path.abspath(os.environ["REAL_HOST_RUN"]) if os.environ.get("REAL_HOST_
 WAIT = float(os.environ.get("REAL_HOST_WAIT", "3"))  # seconds a change may take to show
 POLL = 0.05
 LIST_TITLE = {"English": "Panel views", "Russian": "Виды панелей"}
+# The hosts FAR_HOST may name: the FAR the runner starts (its own FAR_HOST) and the plugin folder
+# under dist/ it installs. FAR 3 x86 runs twice: with the API 1.70 build through its wrapper, and
+# with its native build; FAR 3 x64 loads only the native x64 build.
+HOSTS = {
+    "far170": ("far170", "Tolvane"),
+    "far175": ("far175", "Tolvane"),
+    "far3-oem": ("far3", "Tolvane"),
+    "far3": ("far3", "Tolvane-far3-x86"),
+    "far3x64": ("far3x64", "Tolvane-far3-x64"),
+}
+NATIVE = {"far3", "far3x64"}  # the hosts that load the plugin's FAR 3 build
 SGR = re.compile(r"\x1b\[([0-9;]*)m|(.)")
 # A line of the list: number, kind, panel mark, folder.
 ENTRY = re.compile(r"║[ >]*?(\d+)\. (.+?) ([<> ]) (\S.*?)\s*║")
@@ -28,13 +39,17 @@ class Screen:
 
     def __init__(self, raw):
         self.raw = raw
-        self.cells = [self._parse(line) for line in raw.split("\n")]
+        # tmux writes a colour only where it changes, also from one line to the next
+        self.cells, colours = [], (39, 49)
+        for line in raw.split("\n"):
+            row, colours = self._parse(line, *colours)
+            self.cells.append(row)
         self.rows = ["".join(c[0] for c in row) for row in self.cells]
         self.text = "\n".join(self.rows)
 
     @staticmethod
-    def _parse(line):
-        fg, bg, cells = 39, 49, []
+    def _parse(line, fg, bg):
+        cells = []
         for m in SGR.finditer(line):
             if m.group(2) is not None:
                 cells.append((m.group(2), fg, bg))
@@ -46,11 +61,11 @@ class Screen:
                     fg = n
                 elif 40 <= n <= 49 or 100 <= n <= 107:
                     bg = n
-        return cells
+        return cells, (fg, bg)
 
-    def title(self):
-        """The left panel's title: its folder."""
-        return self.rows[0][:60].strip("╔╗═ ")
+    def title(self, half=0):
+        """The left (0) or right (1) panel's title: its folder."""
+        return self.rows[0][60 * half:60 * half + 60].strip("╔╗═ ")
 
     def entries(self):
         """The list's lines: (row, column, number, panel mark, folder)."""
@@ -112,11 +127,18 @@ def shows(title, folder):
     return bool(title) and title.rstrip("\\").endswith(folder.rstrip("\\").split("\\")[-1])
 
 
-class Host:
-    """One FAR (far170, far175 or far3) in the tmux session rh<role>-<name>, with a plugin folder."""
+def dist_of(name):
+    return os.path.join(TOP, "dist", HOSTS[name][1])
 
-    def __init__(self, name, role, dist, lang="English"):
-        self.name, self.dist, self.lang = name, dist, lang
+
+class Host:
+    """One FAR of HOSTS in the tmux session rh<role>-<name>, with a plugin folder (by default the
+    one that host loads)."""
+
+    def __init__(self, name, role, dist=None, lang="English"):
+        self.name, self.dist, self.lang = name, dist or dist_of(name), lang
+        self.far = HOSTS[name][0]
+        self.native = name in NATIVE
         self.session = f"rh{role}-{name}"
 
     def run(self, *args, env=None):
@@ -131,7 +153,8 @@ class Host:
 
     def screen(self):
         return Screen(subprocess.run(["tmux", "capture-pane", "-pe", "-t", self.session],
-                                     capture_output=True, text=True, check=False).stdout)
+                                     capture_output=True, encoding="utf-8", errors="replace",
+                                     check=False).stdout)
 
     def far_pid(self):
         """Far.exe's process id in Wine, as run finds it."""
@@ -139,14 +162,14 @@ class Host:
                              capture_output=True, check=False).stdout
         return next(("0x" + line.split()[0] for line in out.splitlines() if "'Far.exe'" in line), None)
 
-    def wait(self, ok, timeout=WAIT):
+    def wait(self, ok, timeout=WAIT, poll=POLL):
         """Polls the screen until ok(screen) or the timeout; returns the last screen and the verdict."""
         end = time.monotonic() + timeout
         while True:
             s = self.screen()
             if ok(s) or time.monotonic() > end:
                 return s, bool(ok(s))
-            time.sleep(POLL)
+            time.sleep(poll)
 
     def expect(self, ok, why, timeout=WAIT):
         s, good = self.wait(ok, timeout)
@@ -155,7 +178,7 @@ class Host:
         return s
 
     def start(self, left, right):
-        env = dict(os.environ, FAR_HOST=self.name)
+        env = dict(os.environ, FAR_HOST=self.far)
         if self.lang != "English":
             env["FAR_LANG"] = self.lang
         self.run(self.dist, self.session, left, right, env=env)
