@@ -97,8 +97,10 @@ SCENARIO(far3_quick_switch_commits_on_a_notice_of_the_plugins_thread_once_ctrl_i
   const auto calls = ctx.far3->synchro_calls();
   const auto ends = ctx.far3->run_ends();
   std::vector<double> held;
+  // None before the form opened: the thread runs only while it is open.
   for (std::size_t i = synchros_before; i < calls.size(); ++i) {
     CHECK(calls[i].thread != main_thread);
+    CHECK(calls[i].ms >= opened_at);
     if (calls[i].ms >= opened_at && calls[i].ms <= released_at) held.push_back(calls[i].ms);
   }
   const double span = released_at - opened_at;
