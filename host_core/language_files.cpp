@@ -29,6 +29,8 @@ std::string language_of(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::string first;
   std::getline(in, first);
+  // FAR 3's files may start with UTF-8's byte-order mark.
+  if (first.compare(0, 3, "\xEF\xBB\xBF") == 0) first.erase(0, 3);
   const std::string mark = ".Language=";
   if (first.compare(0, mark.size(), mark) != 0) return {};
   const std::size_t end = first.find(',', mark.size());

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/sim_memory.h"
 #include "host_core/plugin_module.h"
 #include "host_model/host_model.h"
 
@@ -51,9 +52,6 @@ struct registrar {
   static void name(sim::context& ctx);                 \
   static sim::registrar name##_registrar(#name, name); \
   static void name(sim::context& ctx)
-
-// Bytes in use in the C runtime heap, which the plugin allocates from.
-std::size_t crt_heap_in_use();
 
 // The key-macro area the plugin uses for the default user.
 extern const char key_macro_area[];
