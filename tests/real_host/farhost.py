@@ -1,5 +1,6 @@
 """A real FAR host under Wine, in a tmux session: driving it through the runner REAL_HOST_RUN names
 and reading its screen. Shared by tests/real_host/check and tests/bench/real_host."""
+import collections
 import os
 import re
 import subprocess
@@ -12,6 +13,8 @@ RUN = os.path.abspath(os.environ["REAL_HOST_RUN"]) if os.environ.get("REAL_HOST_
 WAIT = float(os.environ.get("REAL_HOST_WAIT", "3"))  # seconds a change may take to show
 POLL = 0.05
 LIST_TITLE = {"English": "Panel views", "Russian": "Виды панелей"}
+# The plugins menu's entry (lang/Tolvane*.lng, message 4): other plugins' entries may stand above it.
+MENU_ENTRY = {"English": "Tolvane: panel views", "Russian": "Tolvane: виды панелей"}
 # The hosts FAR_HOST may name: the FAR the runner starts (its own FAR_HOST) and the plugin folder
 # under dist/ it installs. FAR 3 x86 runs twice: with the API 1.70 build through its wrapper, and
 # with its native build; FAR 3 x64 loads only the native x64 build.
@@ -26,6 +29,12 @@ NATIVE = {"far3", "far3x64"}  # the hosts that load the plugin's FAR 3 build
 SGR = re.compile(r"\x1b\[([0-9;]*)m|(.)")
 # A line of the list: number, kind, panel mark, folder.
 ENTRY = re.compile(r"║[ >]*?(\d+)\. (.+?) ([<> ]) (\S.*?)\s*║")
+# A panel's title on the top line: framed by a blank on each side within the panel's own frame, so
+# that what FAR 3 draws after it there (its clock, ═5:10 PM) is no part of it.
+TITLE = re.compile(r"[╔═] (.*?\S) (?=[═╗])")
+# A menu box: its lines' texts, the index of the line with the name looked for and of the cursor's.
+Menu = collections.namedtuple("Menu", "lines ours cursor")
+NO_MENU = Menu([], None, None)
 
 
 class Failed(Exception):
@@ -64,8 +73,46 @@ class Screen:
         return cells, (fg, bg)
 
     def title(self, half=0):
-        """The left (0) or right (1) panel's title: its folder."""
-        return self.rows[0][60 * half:60 * half + 60].strip("╔╗═ ")
+        """The left (0) or right (1) panel's title: its folder; empty when none is framed there."""
+        m = TITLE.search(self.rows[0][60 * half:60 * half + 60])
+        return m.group(1) if m else ""
+
+    def steady(self):
+        """What the screen shows but for the top line's clock: equal while nothing else changed."""
+        return self.title(0), self.title(1), self.cells[1:]
+
+    def menu(self, name):
+        """The menu box holding a line with this name, or None. Its cursor's line is the one whose text
+        is drawn on another background than the box's frame."""
+        y = next((y for y, row in enumerate(self.rows) if name in row), None)
+        if y is None:
+            return None
+        x = self.rows[y].index(name)
+        left, right = self.rows[y].rfind("║", 0, x), self.rows[y].find("║", x)
+        if left < 0 or right < 0:
+            return None
+
+        def side(row):
+            return self.rows[row][left:left + 1]
+        top = bottom = y
+        while top > 0 and side(top - 1) in ("║", "╟"):
+            top -= 1
+        while bottom + 1 < len(self.rows) and side(bottom + 1) in ("║", "╟"):
+            bottom += 1
+        lines = [row for row in range(top, bottom + 1) if side(row) == "║"]  # not separators
+        texts = [self.rows[row][left + 1:right].strip() for row in lines]
+        frame = self.cells[y][left][2]
+
+        def lit(row):
+            text = self.rows[row][left + 1:right]
+            start = left + 1 + len(text) - len(text.lstrip())
+            return start < right and self.cells[row][start][2] != frame
+        return Menu(texts, lines.index(y), next((i for i, row in enumerate(lines) if lit(row)), None))
+
+    def window(self):
+        """Whether a box (a dialog, menu or notice) stands over the panels, whose frames start on the
+        top line alone."""
+        return any("╔" in row for row in self.rows[1:])
 
     def entries(self):
         """The list's lines: (row, column, number, panel mark, folder)."""
@@ -109,13 +156,8 @@ class Screen:
 
 
 def tool_dir():
-    """run's cache under TMPDIR: its Wine prefix and its tools, once it has built them."""
+    """run's cache under TMPDIR: its tools, once it has built them."""
     return os.path.join(os.environ.get("TMPDIR", "/tmp"), "real-host-cache")
-
-
-def wine_env():
-    prefix = os.environ.get("WINEPREFIX", os.path.join(tool_dir(), "wine"))
-    return dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all")
 
 
 def winpath(path):
@@ -156,11 +198,41 @@ class Host:
                                      capture_output=True, encoding="utf-8", errors="replace",
                                      check=False).stdout)
 
+    def run_dir(self):
+        """run's folder for this session: the path of the Wine prefix its FAR runs in, in the file
+        wine.prefix, and FAR 3's profile, Profile."""
+        return os.path.join(os.environ.get("TMPDIR", "/tmp"), f"real-host-{self.session}")
+
+    def wine_env(self):
+        """The environment for a Wine call of our own: the prefix of this session's FAR (the 64-bit
+        FAR 3 runs in a prefix of its own), where its processes, registry and key state are."""
+        path = os.path.join(self.run_dir(), "wine.prefix")
+        try:
+            with open(path, encoding="utf-8") as f:
+                prefix = f.read().strip()
+        except OSError:
+            prefix = ""
+        if not prefix:
+            raise Failed(f"run left no Wine prefix in {path}")
+        return dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all")
+
+    def wine(self, *args):
+        """A Windows program of our own in this session's Wine prefix, its output dropped."""
+        env = self.wine_env()
+        done = subprocess.run(["wine", *args], env=env, stdin=subprocess.DEVNULL,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+        if done.returncode:
+            raise Failed(f"wine {' '.join(args)} failed ({done.returncode}) in {env['WINEPREFIX']}")
+
     def far_pid(self):
         """Far.exe's process id in Wine, as run finds it."""
-        out = subprocess.run(["winedbg", "--command", "info proc"], env=wine_env(), text=True,
+        env = self.wine_env()
+        out = subprocess.run(["winedbg", "--command", "info proc"], env=env, text=True,
                              capture_output=True, check=False).stdout
-        return next(("0x" + line.split()[0] for line in out.splitlines() if "'Far.exe'" in line), None)
+        pid = next(("0x" + line.split()[0] for line in out.splitlines() if "'Far.exe'" in line), None)
+        if pid is None:
+            raise Failed(f"winedbg finds no Far.exe in the Wine prefix {env['WINEPREFIX']}")
+        return pid
 
     def wait(self, ok, timeout=WAIT, poll=POLL):
         """Polls the screen until ok(screen) or the timeout; returns the last screen and the verdict."""
@@ -193,9 +265,25 @@ class Host:
             self.tmux(key)
         subprocess.run(["tmux", "kill-session", "-t", self.session], check=False)
 
-    def open_list(self):
+    def choose_entry(self, timeout=WAIT):
+        """F11, then the menu's cursor onto the plugin's entry, wherever it stands: only Enter is left
+        to press. Returns the menu's lines."""
+        name = MENU_ENTRY[self.lang]
         self.tmux("F11")
-        self.expect(lambda s: "Tolvane:" in s.text, "F11 shows no plugins menu entry")
+        menu = self.expect(lambda s: (s.menu(name) or NO_MENU).cursor is not None,
+                           f"F11 shows no menu with '{name}' and its cursor", timeout).menu(name)
+        for _ in range(abs(menu.ours - menu.cursor)):
+            self.key("0x28" if menu.ours > menu.cursor else "0x26")
+
+        def where(s):
+            now = s.menu(name) or NO_MENU
+            on = "nothing" if now.cursor is None else f"'{now.lines[now.cursor]}'"
+            return f"the plugins menu's cursor is on {on}, not on '{name}'"
+        self.expect(lambda s: (s.menu(name) or NO_MENU).cursor == menu.ours, where, timeout)
+        return menu.lines
+
+    def open_list(self):
+        self.menu_lines = self.choose_entry()
         self.tmux("Enter")
         return self.expect(lambda s: len(s.entries()) >= 2, "the plugins menu entry opens no list")
 
