@@ -37,6 +37,7 @@ def make_folder(h, parent, name, what):
     make-folder dialog makes the folder."""
     h.expect(lambda s: not s.entries() and s.window(),
              lambda s: f"{what} left the list open" if s.entries() else f"{what} opened no window of FAR's")
+    h.tmux("C-y")  # whatever name the dialog offers goes
     h.tmux("-l", name)
     h.tmux("Enter")
     path = os.path.join(parent, name)
