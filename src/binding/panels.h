@@ -43,7 +43,8 @@ bool take_selected_names(selected_names& names);
 
 // Puts a saved state into the focused panel: directory (fallback_dir when it no longer exists),
 // view mode, sort mode and order, then, when it exists, the selection, cursor and top item.
-void apply_panel(const saved_panel_state& state, const selected_names& names, bool exists);
+// False when the host would not enter the folder: the panel is still in its own.
+bool apply_panel(const saved_panel_state& state, const selected_names& names, bool exists);
 void set_focused_dir(const host_char* dir);
 bool directory_exists(const host_char* path);
 // The path cut to `width` characters by the host's own rule; valid until the next call.

@@ -28,6 +28,8 @@ bool on_nt_family() {
 
 void view_list_dialog_impl::closing(int code) {
   if (code < 0) restore_active_view();
+  // A panel in no view's state must not have its slot's view taken from it at the next opening.
+  active_slot->in_step = list.applied_view == active_slot->shown();
   // No wake-up may reach the panels after the list.
   stop_ctrl_watch();
   handle = nullptr;
@@ -141,21 +143,27 @@ bool view_list_dialog_impl::handle_key(key_code key) {
 void view_list_dialog_impl::preview_cursor_view() {
   list.preview_deferred = false;
   view* under_cursor = *list.cursor_node;
-  if (under_cursor == list.applied_view) return;
-  list.applied_view = under_cursor;
-  apply_under_list(under_cursor);
+  if (under_cursor != list.applied_view) list.apply_view(under_cursor);
 }
 
+// When the host will not take the panel back into its own view's folder, the slot names the
+// view the panel is still in.
 void view_list_dialog_impl::restore_active_view() {
   list.preview_deferred = false;
   view* own = active_slot->shown();
   if (own == list.applied_view) return;
-  list.applied_view = own;
-  own->apply();
+  if (own->apply())
+    list.applied_view = own;
+  else if (list.applied_view)
+    switch_to_view(find_view(view_order, list.applied_view), true);
 }
 
+// A view whose folder the host refused is not switched to: the panel stays in the view it is in,
+// and that one is committed.
 void view_list_dialog_impl::commit_switch() {
   preview_cursor_view();
+  if (list.applied_view && list.applied_view != *list.cursor_node)
+    list.cursor_node = find_view(view_order, list.applied_view);
   list.cursor_node = switch_to_view(list.cursor_node, fixed_order);
   close();
 }

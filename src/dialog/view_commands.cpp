@@ -8,8 +8,7 @@ namespace far_tolvane {
 void view_list::relayout_and_apply(list_pos pos) {
   enable_redraw(owner->handle, false);
   owner->layout(cursor_node, pos.select, pos.top);
-  applied_view = *cursor_node;
-  apply_under_list(applied_view);
+  apply_view(*cursor_node);
   enable_redraw(owner->handle, true);
   redraw(owner->handle);
 }
@@ -35,7 +34,8 @@ bool view_list::add_view_command(view_position (*make)(view_position)) {
 // The new line's room comes first: without it nothing changes. When the new view's capture
 // fails, the panel may have gone to C:\ already: it is put back.
 void view_list::new_view_command() {
-  if (room_for_one_more() && !add_view_command(create_view_at)) apply_under_list(applied_view);
+  if (room_for_one_more() && !add_view_command(create_view_at) && applied_view)
+    apply_view(applied_view);
 }
 
 void view_list::clone_view_command() {
@@ -50,6 +50,7 @@ void view_list::delete_view_command() {
   if (owned_views.size() <= 2) return;
   const bool was_active = *cursor_node == active_slot->shown();
   list_pos pos = current_pos();
+  if (applied_view == *cursor_node) applied_view = nullptr;
   cursor_node = delete_view_at(cursor_node);
   while (cursor_node != view_order.end() && is_shown_on_other_panel(*cursor_node)) {
     ++cursor_node;

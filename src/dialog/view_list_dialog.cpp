@@ -39,9 +39,10 @@ view_list_dialog_impl::view_list_dialog_impl() : list(this) {}
 // No watch of Ctrl outlives the list.
 view_list_dialog_impl::~view_list_dialog_impl() { stop_ctrl_watch(); }
 
-void apply_under_list(view* shown) {
-  shown->apply();
+void view_list::apply_view(view* wanted) {
+  const bool entered = wanted->apply();
   show_panels_under_dialog();
+  if (entered) applied_view = wanted;
 }
 
 // Without memory for its lines the list is not shown, and nothing has changed.
@@ -51,7 +52,7 @@ int view_list_dialog_impl::run() {
   fixed_order = false;
   list.cursor_node = find_view(view_order, active_slot->shown());
   layout(list.cursor_node, 0, 0);
-  list.applied_view = *list.cursor_node;
+  list.applied_view = active_slot->in_step ? *list.cursor_node : nullptr;
   list.preview_deferred = false;
   return run_list_dialog(width, height, items, list.lines.get(), list.line_count);
 }

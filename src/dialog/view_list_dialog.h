@@ -35,6 +35,9 @@ class view_list {
   void clone_view_command();
   void delete_view_command();
   void relayout_and_apply(list_pos pos);
+  // Applies the view to the focused panel under the open list; applied_view follows unless the
+  // host refused the view's folder.
+  void apply_view(view* wanted);
   // False when the view could not be had; the list is then as it was. Its line's room is made
   // before.
   bool add_view_command(view_position (*make)(view_position));
@@ -56,7 +59,9 @@ class view_list {
   std::unique_ptr<list_line[]> lines;
   view_list_dialog_impl* owner;
   view_position cursor_node;
-  view* applied_view = nullptr;  // not owned
+  // The view whose state the focused panel is in; null when it is in none, as when that view
+  // was deleted and the host would not enter the next one. Not owned.
+  view* applied_view = nullptr;
   // A cursor step skipped its preview because another key was already waiting.
   bool preview_deferred = false;
   int widest_name = 0;
@@ -119,9 +124,6 @@ void create_view_list_dialog();
 void destroy_view_list_dialog();
 
 bool handle_key_callback(void* context, far_host::key_code key);
-
-// Applies a view to the focused panel while the list stays open over it.
-void apply_under_list(view* shown);
 
 // Digits of the number column: those of the largest view number.
 int number_column_width();

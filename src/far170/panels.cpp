@@ -69,13 +69,35 @@ class record_items final : public panel_items {
   int count_;
 };
 
-// Without a fresh record there is nothing to select.
-void restore_selection(const selected_names& names) {
+// Folder names as Windows matches them: letters of either case alike, a closing backslash or
+// none. Letters outside ASCII are left to match exactly, as their case depends on the code page.
+bool same_folder(const char* a, std::size_t a_size, const char* b) {
+  auto trimmed = [](const char* text, std::size_t size) {
+    return size > 3 && text[size - 1] == '\\' ? size - 1 : size;
+  };
+  const std::size_t size = trimmed(a, a_size);
+  if (size != trimmed(b, std::strlen(b))) return false;
+  auto folded = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (std::size_t i = 0; i < size; ++i)
+    if (folded(a[i]) != folded(b[i])) return false;
+  return true;
+}
+
+// The panel's fresh record tells whether the host entered the folder asked for; in a folder it
+// refused the panel keeps its own selection and cursor. Without a record nothing is selected,
+// and the folder is taken as entered.
+bool restore_selection(const selected_names& names, const char* asked, int current, int top) {
   PanelInfo fresh{};
-  if (!query(far_host::FCTL_GETPANELINFO, fresh)) return;
-  record_items items(fresh);
-  names.select_in(items);
-  panel_control(far_host::FCTL_SETSELECTION, &fresh);
+  bool entered = true;
+  if (query(far_host::FCTL_GETPANELINFO, fresh)) {
+    entered = same_folder(fresh.CurDir, strnlen(fresh.CurDir, sizeof fresh.CurDir - 1), asked);
+    record_items items(fresh);
+    if (entered) names.select_in(items);
+    panel_control(far_host::FCTL_SETSELECTION, &fresh);
+  }
+  far_host::PanelRedrawInfo redraw{current, top};
+  panel_control(far_host::FCTL_REDRAWPANEL, entered ? &redraw : nullptr);
+  return entered;
 }
 
 }  // namespace
@@ -96,8 +118,10 @@ bool query_panel(which_panel which, panel_report& report) {
   return answered;
 }
 
+// A host that fills CurDir to its end has left out the terminator: the field holds 259
+// characters and it.
 bool queried_dir(host_text& dir) {
-  dir = {last_answer.CurDir, strnlen(last_answer.CurDir, sizeof last_answer.CurDir)};
+  dir = {last_answer.CurDir, strnlen(last_answer.CurDir, sizeof last_answer.CurDir - 1)};
   return true;
 }
 
@@ -106,24 +130,23 @@ bool take_selected_names(selected_names& names) {
   return names.take_from(source);
 }
 
-void apply_panel(const saved_panel_state& state, const selected_names& names, bool exists) {
+bool apply_panel(const saved_panel_state& state, const selected_names& names, bool exists) {
   const panel_report& panel = state.panel;
-  panel_control(far_host::FCTL_SETPANELDIR,
-                const_cast<char*>(exists ? state.dir.c_str() : fallback_dir.c_str()));
+  const char* asked = exists ? state.dir.c_str() : fallback_dir.c_str();
+  panel_control(far_host::FCTL_SETPANELDIR, const_cast<char*>(asked));
   int view_mode = panel.view_mode;
   panel_control(far_host::FCTL_SETVIEWMODE, &view_mode);
   int sort_mode = panel.sort_mode;
   panel_control(far_host::FCTL_SETSORTMODE, &sort_mode);
   int reversed = panel.reversed ? 1 : 0;
   panel_control(far_host::FCTL_SETSORTORDER, &reversed);
-  if (exists) {
-    restore_selection(names);
-    far_host::PanelRedrawInfo redraw{panel.current_item, panel.top_item};
-    panel_control(far_host::FCTL_REDRAWPANEL, &redraw);
-  } else {
+  bool entered = true;
+  if (exists)
+    entered = restore_selection(names, asked, panel.current_item, panel.top_item);
+  else
     panel_control(far_host::FCTL_REDRAWPANEL, nullptr);
-  }
   panel_control(far_host::FCTL_SETSORTORDER, &reversed);
+  return entered;
 }
 
 void set_focused_dir(const host_char* dir) {

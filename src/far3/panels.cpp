@@ -196,11 +196,11 @@ bool take_selected_names(selected_names& names) {
   return names.take_from(source);
 }
 
-void apply_panel(const saved_panel_state& state, const selected_names& names, bool exists) {
+bool apply_panel(const saved_panel_state& state, const selected_names& names, bool exists) {
   const panel_report& panel = state.panel;
   // A folder FAR 3 refuses to enter leaves the panel in its own folder, which the rest of the
   // view is not for.
-  if (!change_dir(exists ? state.dir.c_str() : fallback_dir.c_str())) return;
+  if (!change_dir(exists ? state.dir.c_str() : fallback_dir.c_str())) return false;
   PanelInfo now{};
   if (query(far3_host::panel_active, now) && now.ViewMode != panel.view_mode)
     control(far3_host::panel_active, far3_host::FCTL_SETVIEWMODE, panel.view_mode);
@@ -214,6 +214,7 @@ void apply_panel(const saved_panel_state& state, const selected_names& names, bo
   } else {
     control(far3_host::panel_active, far3_host::FCTL_REDRAWPANEL);
   }
+  return true;
 }
 
 void set_focused_dir(const host_char* dir) { change_dir(dir); }

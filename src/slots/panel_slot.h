@@ -16,6 +16,10 @@ class panel_slot {
   void set_view(view* shown);
   view* shown() const { return view_; }
 
+  // Whether the panel is in the shown view's state, so that an opening may refresh the view
+  // from it; not when the host refused every view the panel was sent to.
+  bool in_step = true;
+
  private:
   view* view_;  // not owned; may be empty
 };

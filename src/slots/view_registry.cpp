@@ -37,6 +37,9 @@ focus_test test_focus() {
 
 panel_slot& slot_of(bool left) { return left ? panel_slots.front() : panel_slots.back(); }
 
+// The view a slot's panel may be refreshed into.
+view* in_step_view(const panel_slot& slot) { return slot.in_step ? slot.shown() : nullptr; }
+
 // Views are kept in owned_views; the display order gets a plain reference. The caller has
 // reserved the nodes.
 view* adopt(std::unique_ptr<view> created) {
@@ -80,10 +83,12 @@ void sync_active_slot() {
   }
   const focus_test before_focused = test_focus();
   if (before_focused.known)
-    if (view* shown = slot_of(before_focused.left).shown()) shown->refresh_from_active_panel();
+    if (view* shown = in_step_view(slot_of(before_focused.left)))
+      shown->refresh_from_active_panel();
   const focus_test before_other = test_focus();
   if (before_other.known)
-    if (view* shown = slot_of(!before_other.left).shown()) shown->refresh_from_passive_panel();
+    if (view* shown = in_step_view(slot_of(!before_other.left)))
+      shown->refresh_from_passive_panel();
 }
 
 // The views still name the slots in their shown_in, unread until they go too.

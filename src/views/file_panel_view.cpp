@@ -104,7 +104,7 @@ bool file_panel_view::check_exists() {
   return dir_exists;
 }
 
-void file_panel_view::apply() const { apply_panel(state, names, exists()); }
+bool file_panel_view::apply() const { return apply_panel(state, names, exists()); }
 
 std::unique_ptr<view> file_panel_view::clone() const {
   saved_panel_state copy;

@@ -48,7 +48,7 @@ class file_panel_view final : public view {
   bool is_special_panel() const override;
   bool exists() const override;
   bool check_exists() override;
-  void apply() const override;
+  bool apply() const override;
   std::unique_ptr<view> clone() const override;
 
   const saved_panel_state& saved_panel() const { return state; }

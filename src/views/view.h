@@ -23,7 +23,8 @@ class view {
   virtual bool is_special_panel() const = 0;
   virtual bool exists() const = 0;
   virtual bool check_exists() = 0;
-  virtual void apply() const = 0;
+  // False when the host would not enter the view's folder: the panel stays in its own.
+  virtual bool apply() const = 0;
   // Takes again the state of the focused or of the other panel, whichever shows the view; the
   // base keeps what it has, for views that no file panel can refresh.
   virtual void refresh_from_active_panel();

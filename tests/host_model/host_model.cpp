@@ -190,6 +190,9 @@ int model::control(HANDLE panels_handle, int command, void* param) {
     }
   }
   result = host::control(panels_handle, command, param);
+  if (result && answer_panel_query &&
+      (command == FCTL_GETPANELINFO || command == FCTL_GETANOTHERPANELINFO))
+    answer_panel_query(*static_cast<PanelInfo*>(param));
   switch (command) {
     case FCTL_SETPANELDIR: entry += std::string(" ") + static_cast<const char*>(param); break;
     case FCTL_SETVIEWMODE:

@@ -97,6 +97,8 @@ class model : public host_core::host {
   // Given a query's number, says whether it fails. A failed query answers 0 and leaves garbage
   // in the record, as a busy host may: 0xCD bytes and a claim of 3 items behind a bad pointer.
   std::function<bool(int number)> fail_panel_query;
+  // Rewrites an answered panel query's record as a host of its own ways would fill it.
+  std::function<void(far_host::PanelInfo&)> answer_panel_query;
 
   // The rig's view of folders and of the Ctrl key.
   std::function<std::optional<std::vector<std::string>>(const std::string&)> list_dir;

@@ -260,3 +260,49 @@ TEST_F(file_panel_view_test, short_path_is_cut_by_the_host) {
   EXPECT_STREQ(shown->short_path(12), "C:\\...y name");
   EXPECT_STREQ(shown->short_path(100), "C:\\A long directory name");
 }
+
+// A faulty host may fill CurDir to its last byte: the field holds 259 characters and the
+// terminator, so no more are taken.
+TEST_F(file_panel_view_test, a_directory_without_its_terminator_is_taken_to_the_fields_limit) {
+  const std::string whole = "C:\\" + std::string(300, 'd');
+  host.answer_panel_query = [&](PanelInfo& info) {
+    std::memcpy(info.CurDir, whole.data(), sizeof info.CurDir);
+  };
+  auto shown = capture();
+  EXPECT_EQ(std::string(shown->path()), whole.substr(0, 259));
+}
+
+// A folder that exists but that the host will not enter leaves the panel in its own folder;
+// apply says so, and puts neither the view's selection nor its cursor there.
+TEST_F(file_panel_view_test, apply_tells_a_refused_folder_from_one_entered) {
+  host.active_panel().select("b.txt");
+  host.active_panel().files.current = 2;
+  auto shown = capture();
+  make_dir("C:\\Right", {"b.txt", "z.txt"});
+  host.change_dir(host.active_panel(), "C:\\Right");
+  host.active_panel().files.current = 1;
+  host.list_dir = [this](const std::string& dir) {
+    return dir == "C:\\Left" ? std::nullopt : win.list_dir(dir);
+  };
+  host.log.clear();
+  EXPECT_FALSE(shown->apply());
+  EXPECT_EQ(host.log,
+            (std::vector<std::string>{"Control SETPANELDIR C:\\Left", "Control SETVIEWMODE 2",
+                                      "Control SETSORTMODE 1", "Control SETSORTORDER 0",
+                                      "Control GETPANELINFO", "Control SETSELECTION",
+                                      "Control REDRAWPANEL null", "Control SETSORTORDER 0"}));
+  EXPECT_EQ(host.active_panel().dir, "C:\\Right");
+  EXPECT_EQ(host.active_panel().selected_names(), std::vector<std::string>{});
+  EXPECT_EQ(host.active_panel().files.current, 1);
+
+  // Windows names the same folder in either case, with or without a closing backslash.
+  host.list_dir = [this](const std::string& dir) { return win.list_dir(dir); };
+  for (const char* reported : {"c:\\LEFT", "C:\\Left\\"}) {
+    host.answer_panel_query = [reported](PanelInfo& info) {
+      std::strncpy(info.CurDir, reported, sizeof info.CurDir - 1);
+    };
+    EXPECT_TRUE(shown->apply()) << reported;
+  }
+  host.answer_panel_query = [](PanelInfo& info) { std::strcpy(info.CurDir, "C:\\Lef"); };
+  EXPECT_FALSE(shown->apply());
+}

@@ -130,3 +130,73 @@ TEST_F(view_commands, refresh_marks_a_removed_directory_and_sends_the_panel_to_c
   host.key(KEY_ESC);
   open();
 }
+
+// Folders that exist but that the host will not enter (no access, a share gone): no saved view
+// may take another folder's state for it, and the panel's slot names the view it is in.
+class refused_folders : public plugin_test {
+ protected:
+  void refuse(const std::string& refused) {
+    host.list_dir = [this, refused](const std::string& dir) {
+      return dir == refused ? std::nullopt : win.list_dir(dir);
+    };
+  }
+  std::vector<std::string> paths() {
+    std::vector<std::string> all;
+    for (const auto* each : view_order) all.emplace_back(each->path());
+    return all;
+  }
+};
+
+TEST_F(refused_folders, a_commit_onto_a_refused_view_keeps_the_panel_in_its_own) {
+  start_with_views(2);  // [2 Left, 1 Right (disabled), 3 V1, 4 V2]
+  refuse("C:\\V1");
+  host.keys({KEY_DOWN, KEY_ENTER});
+  open();
+  EXPECT_EQ(host.active_panel().dir, "C:\\Left");
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\Left");
+  // Quick switch commits the same way; past a view entered the panel stays in that one.
+  host.keys({KEY_CTRL | 'Q', KEY_DOWN, KEY_DOWN});
+  host.idle();
+  open();
+  EXPECT_EQ(host.active_panel().dir, "C:\\V2");
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V2");
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\V2", "C:\\Left", "C:\\Right", "C:\\V1"}));
+}
+
+TEST_F(refused_folders, esc_that_cannot_go_back_leaves_the_slot_on_the_view_the_panel_is_in) {
+  start_with_views(1);
+  host.key(KEY_DOWN);
+  host.then([&] { refuse("C:\\Left"); });
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(host.active_panel().dir, "C:\\V1");
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\Left", "C:\\Right", "C:\\V1"}));
+}
+
+// Deleting the panel's view when the host refuses the next one leaves the panel in no view's
+// state: the next opening keeps the slot's view rather than fill it from the panel.
+TEST_F(refused_folders, a_panel_in_no_views_state_is_not_taken_into_its_slots_view) {
+  start_with_views(2);
+  refuse("C:\\V1");
+  host.keys({KEY_DEL, KEY_ESC});
+  open();
+  EXPECT_EQ(host.active_panel().dir, "C:\\Left");
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
+  host.change_dir(host.active_panel(), "C:\\Right");
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\Right", "C:\\V1", "C:\\V2"}));
+  // Once a view is entered again, the slot follows its panel as before.
+  refuse("");
+  host.keys({KEY_ENTER});
+  open();
+  host.change_dir(host.active_panel(), "C:\\V2");
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\V2", "C:\\Right", "C:\\V2"}));
+}

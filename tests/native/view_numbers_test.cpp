@@ -19,7 +19,7 @@ class plain_view final : public view {
   bool is_special_panel() const override { return false; }
   bool exists() const override { return true; }
   bool check_exists() override { return true; }
-  void apply() const override {}
+  bool apply() const override { return true; }
   std::unique_ptr<view> clone() const override { return std::make_unique<plain_view>(*this); }
 };
 

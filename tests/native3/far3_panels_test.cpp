@@ -257,8 +257,16 @@ TEST_F(far3_test, a_folder_that_refuses_entry_leaves_the_panels_own_folder_alone
       EXPECT_EQ(focused().dir, "C:\\");
     }
   });
+  // Enter commits the view the panel is still in; the refused one keeps its folder.
+  host.press("Enter");
+  open();
+  EXPECT_EQ(focused().dir, "C:\\Left");
   host.press("Esc");
   open();
+  std::vector<std::string> paths;
+  for (const auto* each : far_tolvane::view_order)
+    paths.emplace_back(host_core::utf8_of(each->path()));
+  EXPECT_EQ(paths, (std::vector<std::string>{"C:\\Left", "C:\\Right", "C:\\Locked"}));
 }
 
 TEST_F(far3_test, the_current_item_standing_in_for_a_selection_is_not_taken_as_selected) {
