@@ -1,6 +1,7 @@
 #include "host_core/far3_dialog.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "host_core/far3_keys.h"
 #include "host_core/far3_table.h"
@@ -272,19 +273,40 @@ std::intptr_t far3_dialog::run() {
   return exit_code;
 }
 
+// FAR reads the record and makes its key first; DN_INPUT then gets the record as it came, and
+// DN_CONTROLINPUT the key's, a wheel's turned to the whole notches its sum came to.
 void far3_dialog::take(const INPUT_RECORD& record) {
+  INPUT_RECORD made = record;
+  const bool wheel =
+      record.EventType == mouse_event && (record.Event.MouseEvent.dwEventFlags & 0xC);
+  const bool whole_turn = !wheel || add_turn(made);
   INPUT_RECORD copy = record;
   if (input_notify && !notify(DN_INPUT, 0, &copy)) {
     table_.makes_key(record);
     return;
   }
-  if (!table_.makes_key(record) || closed) return;
-  if (record.EventType == mouse_event && !(record.Event.MouseEvent.dwEventFlags & 0xC)) {
+  if (!table_.makes_key(record) || !whole_turn || closed) return;
+  if (record.EventType == mouse_event && !wheel) {
     click(record.Event.MouseEvent);
     return;
   }
-  copy = record;
-  if (!notify(DN_CONTROLINPUT, focus, &copy)) default_input(record);
+  copy = made;
+  if (!notify(DN_CONTROLINPUT, focus, &copy)) default_input(made);
+}
+
+bool far3_dialog::add_turn(INPUT_RECORD& record) {
+  constexpr int notch = 120;
+  auto& mouse = record.Event.MouseEvent;
+  int& sum = (mouse.dwEventFlags & mouse_hwheeled) ? hwheel_sum_ : wheel_sum_;
+  sum += static_cast<std::int16_t>(mouse.dwButtonState >> 16);
+  // Turns either way add up to one signed sum; a whole notch of it is a key, and the rest
+  // waits for the next turn.
+  const int turn = sum / notch * notch;
+  if (!turn) return false;
+  sum -= turn;
+  mouse.dwButtonState = (mouse.dwButtonState & 0xFFFFu) |
+                        static_cast<std::uint32_t>(static_cast<std::uint16_t>(turn)) << 16;
+  return true;
 }
 
 int far3_dialog::item_at(int column, int row) const {

@@ -83,6 +83,9 @@ class far3_dialog {
   std::intptr_t notify(std::intptr_t msg, std::intptr_t param1, void* param2);
   bool close(std::intptr_t code);
   void take(const far3_host::INPUT_RECORD& record);
+  // Adds a wheel record's turn to the wheel's sum; true once the sum comes to whole notches,
+  // whose turn the record then carries, what is left over staying in the sum.
+  bool add_turn(far3_host::INPUT_RECORD& record);
   // The item under a screen cell, frames left out; -1 for none.
   int item_at(int column, int row) const;
   void click(const MOUSE_EVENT_RECORD& mouse);
@@ -101,6 +104,9 @@ class far3_dialog {
 
   far3_table& table_;
   far3_host::FARWINDOWPROC proc_;
+  // The turns of the wheel and of the horizontal wheel not yet made a key of. FAR keeps them
+  // across its windows; the model from the dialog's start.
+  int wheel_sum_ = 0, hwheel_sum_ = 0;
 };
 
 }  // namespace host_core

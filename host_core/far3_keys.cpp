@@ -53,15 +53,30 @@ constexpr named_key numpad_keys[] = {
     {"Num8", 0x26, 0x48, 0, false},  {"Num9", 0x21, 0x49, 0, false},
     {"NumDel", 0x2E, 0x53, 0, false}};
 
+// What a key types on one layout: its virtual key, and its character alone and with Shift (0
+// for a dead key, or none). A vk of 0: the layout has a letter there, no OEM key.
+struct typed_key {
+  unsigned short vk, plain, shifted;
+};
 struct oem_key {
   char ch;
-  unsigned short vk;
   unsigned short scan;
+  typed_key on[4];  // in keyboard_layout's order: US, UK, German, French
 };
-// FAR names the OEM keys by the unshifted US character of their scan code.
+// FAR names the OEM keys by the unshifted US character of their scan code, on every layout.
+// The German and French keyboards put other keys in those places: a vk of 0xC0 is the Ö key
+// (scan 0x27) on a German one, and the key with ' (scan 0x28) on a UK and a French one.
 constexpr oem_key oem_keys[] = {
-    {'`', 0xC0, 0x29}, {';', 0xBA, 0x27}, {'=', 0xBB, 0x0D}, {',', 0xBC, 0x33}, {'-', 0xBD, 0x0C},
-    {'.', 0xBE, 0x34}, {'/', 0xBF, 0x35}, {'[', 0xDB, 0x1A}, {']', 0xDD, 0x1B}, {'\'', 0xDE, 0x28}};
+    {'`', 0x29, {{0xC0, '`', '~'}, {0xDF, '`', 0xAC}, {0xDC, 0, 0xB0}, {0xDE, 0xB2, 0}}},
+    {';', 0x27, {{0xBA, ';', ':'}, {0xBA, ';', ':'}, {0xC0, 0xF6, 0xD6}, {0, 0, 0}}},
+    {'=', 0x0D, {{0xBB, '=', '+'}, {0xBB, '=', '+'}, {0xDD, 0, 0}, {0xBB, '=', '+'}}},
+    {',', 0x33, {{0xBC, ',', '<'}, {0xBC, ',', '<'}, {0xBC, ',', ';'}, {0xBE, ';', '.'}}},
+    {'-', 0x0C, {{0xBD, '-', '_'}, {0xBD, '-', '_'}, {0xDB, 0xDF, '?'}, {0xDB, ')', 0xB0}}},
+    {'.', 0x34, {{0xBE, '.', '>'}, {0xBE, '.', '>'}, {0xBE, '.', ':'}, {0xBF, ':', '/'}}},
+    {'/', 0x35, {{0xBF, '/', '?'}, {0xBF, '/', '?'}, {0xBD, '-', '_'}, {0xDF, '!', 0xA7}}},
+    {'[', 0x1A, {{0xDB, '[', '{'}, {0xDB, '[', '{'}, {0xBA, 0xFC, 0xDC}, {0xDD, 0, 0}}},
+    {']', 0x1B, {{0xDD, ']', '}'}, {0xDD, ']', '}'}, {0xBB, '+', '*'}, {0xBA, '$', 0xA3}}},
+    {'\'', 0x28, {{0xDE, '\'', '"'}, {0xC0, '\'', '@'}, {0xDE, 0xE4, 0xC4}, {0xC0, 0xF9, '%'}}}};
 
 unsigned take_modifiers(std::string& name) {
   unsigned held = 0;
@@ -93,8 +108,8 @@ INPUT_RECORD key_down(unsigned short vk, unsigned short scan, unsigned short ch,
   return record;
 }
 
-// The record a console gives for a key named as FAR names it.
-std::optional<INPUT_RECORD> record_for(const std::string& full_name) {
+// The record a console gives for a key named as FAR names it, typed on the layout.
+std::optional<INPUT_RECORD> record_for(const std::string& full_name, keyboard_layout layout) {
   std::string name = full_name;
   const unsigned held = take_modifiers(name);
   const bool ctrl = held & (left_ctrl | right_ctrl);
@@ -119,10 +134,11 @@ std::optional<INPUT_RECORD> record_for(const std::string& full_name) {
   const char c = name[0];
   for (const oem_key& key : oem_keys) {
     if (c != key.ch) continue;
+    const typed_key& typed = key.on[static_cast<int>(layout)];
+    if (!typed.vk) return std::nullopt;
     // A console gives no character with Ctrl.
-    const unsigned short shown =
-        key.ch == '`' && (held & shift) ? '~' : static_cast<unsigned char>(key.ch);
-    return key_down(key.vk, key.scan, ctrl ? 0 : shown, held);
+    const unsigned short shown = held & shift ? typed.shifted : typed.plain;
+    return key_down(typed.vk, key.scan, ctrl ? 0 : shown, held);
   }
   if (std::isalpha(static_cast<unsigned char>(c))) {
     const auto upper = static_cast<unsigned short>(std::toupper(static_cast<unsigned char>(c)));
@@ -153,8 +169,6 @@ std::string key_base_name(const INPUT_RECORD& record) {
   for (const named_key& named : numpad_keys)
     if (named.vk == vk) return named.name;
   if (vk >= 0x70 && vk <= 0x87) return "F" + std::to_string(vk - 0x6F);
-  for (const oem_key& oem : oem_keys)
-    if (oem.vk == vk) return std::string(1, oem.ch);
   if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
     return std::string(1, static_cast<char>(vk));
   if (vk >= vk_numpad0 && vk <= vk_numpad0 + 9) {
@@ -163,14 +177,18 @@ std::string key_base_name(const INPUT_RECORD& record) {
                ? std::string("Num") + digit
                : std::string(1, digit);
   }
+  // By its place; without one, by its virtual key on a US keyboard.
+  const unsigned short scan = key.wVirtualScanCode;
+  for (const oem_key& oem : oem_keys)
+    if (scan ? oem.scan == scan : oem.on[0].vk == vk) return std::string(1, oem.ch);
   return {};
 }
 
 }  // namespace
 
-std::optional<INPUT_RECORD> typed_record(const std::string& name) {
+std::optional<INPUT_RECORD> typed_record(const std::string& name, keyboard_layout layout) {
   if (name.empty()) return std::nullopt;
-  return record_for(name);
+  return record_for(name, layout);
 }
 
 INPUT_RECORD wheel_record(int delta, int x, int y, unsigned modifiers) {

@@ -16,4 +16,9 @@ namespace host_core {
 
 using record_bytes = std::array<unsigned char, 20>;
 
+// The keyboard a console's keys are typed on. A key keeps its place, and so its scan code, on
+// every layout, while its virtual-key code is the layout's: the key under Esc is scan 0x29 with
+// vk 0xC0 on a US keyboard, 0xDF on a UK one, 0xDC on a German one and 0xDE on a French one.
+enum class keyboard_layout { us, uk, german, french };
+
 }  // namespace host_core

@@ -31,6 +31,12 @@ key_code table_key(key_code reported) {
   return reported;
 }
 
+bool is_key_under_esc(const KEY_EVENT_RECORD& key) {
+  constexpr WORD scan_under_esc = 0x29, vk_us_under_esc = 0xC0;
+  if (key.wVirtualScanCode) return key.wVirtualScanCode == scan_under_esc;
+  return key.wVirtualKeyCode == vk_us_under_esc;
+}
+
 key_code wheel_key(const MOUSE_EVENT_RECORD* record) {
   if (!record || !(record->dwEventFlags & MOUSE_WHEELED)) return 0;
   // The turn's distance is the high word, negative towards the user.

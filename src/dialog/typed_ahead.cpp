@@ -1,28 +1,26 @@
 #include "dialog/typed_ahead.h"
 
-#include <algorithm>
+#include <cstdint>
 #include <iterator>
 
+#include "dialog/reported_keys.h"
 #include "host/windows_api.h"
 
 namespace far_tolvane {
 
 namespace {
 
-bool steps_cursor(const INPUT_RECORD& record) {
-  if (record.EventType == MOUSE_EVENT)
-    return (record.Event.MouseEvent.dwEventFlags & MOUSE_WHEELED) != 0;
-  if (record.EventType != KEY_EVENT || !record.Event.KeyEvent.bKeyDown) return false;
-  switch (record.Event.KeyEvent.wVirtualKeyCode) {
+bool steps_cursor(const KEY_EVENT_RECORD& key) {
+  if (!key.bKeyDown) return false;
+  switch (key.wVirtualKeyCode) {
     case 0x21:  // PgUp
     case 0x22:  // PgDn
     case 0x23:  // End
     case 0x24:  // Home
     case 0x26:  // Up
     case 0x28:  // Down
-    case 0xC0:  // the key under Esc
       return true;
-    default: return false;
+    default: return is_key_under_esc(key);
   }
 }
 
@@ -33,7 +31,23 @@ bool cursor_step_waiting() {
   DWORD count = 0;
   if (!PeekConsoleInputA(GetStdHandle(STD_INPUT_HANDLE), records, std::size(records), &count))
     return false;
-  return std::any_of(records, records + count, steps_cursor);
+  // FAR 3 adds the wheel's turns up, either way, and makes a step of them only once they come
+  // to a whole notch, keeping the rest for the next turn: a touchpad's small turns make none.
+  // The sum starts from nothing here, as what FAR has left over from the turns it took is not
+  // known. Where a host makes a key of every turn, a part of a notch waiting uncounted costs a
+  // preview, but never leaves one put off with nothing to come and apply it.
+  constexpr int notch = 120;
+  int turned = 0;
+  for (DWORD i = 0; i < count; ++i) {
+    const INPUT_RECORD& record = records[i];
+    if (record.EventType == KEY_EVENT && steps_cursor(record.Event.KeyEvent)) return true;
+    if (record.EventType != MOUSE_EVENT || !(record.Event.MouseEvent.dwEventFlags & MOUSE_WHEELED))
+      continue;
+    // The turn is the high word, signed.
+    turned += static_cast<std::int16_t>(record.Event.MouseEvent.dwButtonState >> 16);
+    if (turned >= notch || turned <= -notch) return true;
+  }
+  return false;
 }
 
 }  // namespace far_tolvane

@@ -1,6 +1,7 @@
 #include "far3/keys.h"
 
 #include "binding/keys.h"
+#include "dialog/reported_keys.h"
 #include "dialog/view_list_dialog.h"
 #include "far3/host_api.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr DWORD ctrl_keys = LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED;
 constexpr DWORD alt_keys = LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED;
-constexpr WORD vk_back_quote = 0xC0;
 // The navigation block and the function keys are coded 0x100 above their virtual keys, in the
 // grey form: FAR 3 tells NumPad twins only by a flag, and the list takes them alike.
 constexpr bool coded_above(WORD vk) {
@@ -30,6 +30,8 @@ key_code modifiers_of(DWORD state) {
 key_code base_of(const KEY_EVENT_RECORD& key, key_code held) {
   const WORD vk = key.wVirtualKeyCode;
   if (coded_above(vk)) return 0x100u + vk;
+  // Named '`' by its place, whatever the layout.
+  if (is_key_under_esc(key)) return far_host::KEY_BACKQUOTE;
   switch (vk) {
     case 0x08:  // Backspace
     case 0x09:  // Tab
@@ -37,7 +39,6 @@ key_code base_of(const KEY_EVENT_RECORD& key, key_code held) {
     case 0x1B:  // Esc
     case 0x20:  // Space
       return vk;
-    case vk_back_quote: return far_host::KEY_BACKQUOTE;
     default: break;
   }
   if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) {

@@ -39,8 +39,8 @@ void model::press(const std::string& name) {
     ctrl_record(false);
     return;
   }
-  const auto record = host_core::typed_record(name);
-  if (!record) throw std::invalid_argument("no key is named " + name);
+  const auto record = host_core::typed_record(name, layout);
+  if (!record) throw std::invalid_argument("no key is named " + name + " on this layout");
   input(*record);
 }
 

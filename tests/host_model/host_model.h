@@ -64,10 +64,11 @@ class model : public host_core::host {
   void then(std::function<void()> run) { feed.push_back({event::action, 0, std::move(run)}); }
 
   // FAR 3's records: a key as FAR names it ("Down", "Num2", "Ctrl`", "CtrlQ"), as a keyboard
-  // puts it into the console; "Ctrl" is a lone Ctrl's press and release.
+  // of `layout` puts it into the console; "Ctrl" is a lone Ctrl's press and release.
   void press(const std::string& name);
   void input(const INPUT_RECORD& record);
-  // A wheel turn over the dialog, 120 a notch, positive away from the user.
+  // A wheel turn over the dialog, 120 a notch, positive away from the user; a touchpad's small
+  // turns are parts of a notch.
   void wheel_turn(int delta);
   // A left click on a cell of the screen; a double click when `twice`.
   void click(int x, int y, bool twice = false);
@@ -83,6 +84,8 @@ class model : public host_core::host {
   dialog* list_dialog() const;
 
   std::deque<event> feed;
+  // The keyboard press() types on.
+  host_core::keyboard_layout layout = host_core::keyboard_layout::us;
   std::vector<std::string> log;
   // FAR 3's own table over this host, its calls logged in FAR 3's names ("FCTL_SETSORTMODE 2").
   // Made and ended in far3_model.cpp, apart from the names the system's headers take there.

@@ -231,23 +231,61 @@ TEST_F(dialog_keys, numpad_keys_and_ctrl_backquote_are_the_keys_of_the_table) {
 }
 
 TEST_F(dialog_keys, only_a_cursor_step_waiting_in_the_console_puts_a_preview_off) {
-  INPUT_RECORD waiting{};
-  win.console_input = [&] { return std::vector<INPUT_RECORD>{waiting}; };
+  std::vector<INPUT_RECORD> waiting(1);
+  win.console_input = [&] { return waiting; };
   std::string steps;
   for (const int key :
        {0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x11, 0xBF, 0xC0, 0xC1}) {
-    waiting = key_down(static_cast<WORD>(key));
+    waiting = {key_down(static_cast<WORD>(key))};
     steps += far_tolvane::cursor_step_waiting() ? '+' : '-';
   }
-  EXPECT_EQ(steps, "-++++-+-+---+-") << "PgUp, PgDn, End, Home, Up, Down and the key under Esc";
-  waiting = key_down(vk_down);
-  waiting.Event.KeyEvent.bKeyDown = 0;
+  EXPECT_EQ(steps, "-++++-+-+---+-")
+      << "PgUp, PgDn, End, Home, Up, Down and the key under Esc written without a scan code";
+  waiting = {key_down(vk_down)};
+  waiting[0].Event.KeyEvent.bKeyDown = 0;
   EXPECT_FALSE(far_tolvane::cursor_step_waiting()) << "a Down released";
-  waiting = INPUT_RECORD{};
-  waiting.EventType = MOUSE_EVENT;
-  waiting.Event.MouseEvent.dwEventFlags = MOUSE_WHEELED;
-  EXPECT_TRUE(far_tolvane::cursor_step_waiting());
-  waiting.Event.MouseEvent.dwEventFlags = 1;
+
+  // The key under Esc is known by its place, scan code 0x29, whatever the layout's virtual key:
+  // US, UK, German, French. The US key's virtual key elsewhere is another key.
+  for (const int vk : {0xC0, 0xDF, 0xDC, 0xDE}) {
+    waiting = {key_down(static_cast<WORD>(vk))};
+    waiting[0].Event.KeyEvent.wVirtualScanCode = 0x29;
+    waiting[0].Event.KeyEvent.dwControlKeyState = LEFT_CTRL_PRESSED;
+    EXPECT_TRUE(far_tolvane::cursor_step_waiting()) << vk;
+  }
+  for (const int scan : {0x27, 0x28}) {
+    waiting = {key_down(0xC0)};
+    waiting[0].Event.KeyEvent.wVirtualScanCode = static_cast<WORD>(scan);
+    waiting[0].Event.KeyEvent.dwControlKeyState = LEFT_CTRL_PRESSED;
+    EXPECT_FALSE(far_tolvane::cursor_step_waiting()) << "the Ö key of a German keyboard, the ' "
+                                                        "key of a UK or French one: scan "
+                                                     << scan;
+  }
+
+  // FAR 3 makes a step of the wheel once its turns, added up either way, come to a notch.
+  auto turns = [](std::initializer_list<int> deltas) {
+    std::vector<INPUT_RECORD> records;
+    for (const int delta : deltas) {
+      INPUT_RECORD turn{};
+      turn.EventType = MOUSE_EVENT;
+      turn.Event.MouseEvent.dwEventFlags = MOUSE_WHEELED;
+      turn.Event.MouseEvent.dwButtonState = static_cast<DWORD>(static_cast<WORD>(delta)) << 16;
+      records.push_back(turn);
+    }
+    return records;
+  };
+  const std::pair<std::vector<INPUT_RECORD>, bool> wheel[] = {
+      {turns({-120}), true},           {turns({120}), true},
+      {turns({-60}), false},           {turns({-60, -60}), true},
+      {turns({-30, -30, -30}), false}, {turns({-30, -30, -30, -30}), true},
+      {turns({60, -60, -60}), false},  {turns({-120, 120}), true},
+      {turns({100, -119}), false},     {turns({0}), false}};
+  for (std::size_t i = 0; i < std::size(wheel); ++i) {
+    waiting = wheel[i].first;
+    EXPECT_EQ(far_tolvane::cursor_step_waiting(), wheel[i].second) << "turns " << i;
+  }
+  waiting = turns({-120});
+  waiting[0].Event.MouseEvent.dwEventFlags = 1;
   EXPECT_FALSE(far_tolvane::cursor_step_waiting()) << "the mouse moved";
 }
 

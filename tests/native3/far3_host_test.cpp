@@ -204,6 +204,43 @@ TEST_F(far3_host_model, records_are_named_as_far_3_names_them) {
   EXPECT_EQ(host_core::utf8_of(name), "Ctrl");
 }
 
+// A key keeps its place, and so its scan code, on every layout; its virtual key is the
+// layout's, and FAR names it by its place.
+TEST_F(far3_host_model, each_layout_types_the_key_under_esc_in_its_place) {
+  using host_core::keyboard_layout;
+  const std::pair<keyboard_layout, int> layouts[] = {{keyboard_layout::us, 0xC0},
+                                                     {keyboard_layout::uk, 0xDF},
+                                                     {keyboard_layout::german, 0xDC},
+                                                     {keyboard_layout::french, 0xDE}};
+  for (const auto& [layout, vk] : layouts) {
+    for (const char* name : {"Ctrl`", "CtrlShift`", "RCtrl`"}) {
+      const INPUT_RECORD typed = *host_core::typed_record(name, layout);
+      EXPECT_EQ(typed.Event.KeyEvent.wVirtualKeyCode, vk) << name;
+      EXPECT_EQ(typed.Event.KeyEvent.wVirtualScanCode, 0x29) << name;
+      EXPECT_EQ(typed.Event.KeyEvent.uChar.UnicodeChar, 0) << name;
+      EXPECT_EQ(host_core::record_name(typed), name);
+    }
+  }
+  // The US key's virtual key elsewhere: the Ö key of a German keyboard, the ' key of a UK one.
+  const INPUT_RECORD o_umlaut = *host_core::typed_record("Ctrl;", keyboard_layout::german);
+  EXPECT_EQ(o_umlaut.Event.KeyEvent.wVirtualKeyCode, 0xC0);
+  EXPECT_EQ(o_umlaut.Event.KeyEvent.wVirtualScanCode, 0x27);
+  EXPECT_EQ(host_core::record_name(o_umlaut), "Ctrl;");
+  EXPECT_EQ(host_core::typed_record("'", keyboard_layout::uk)->Event.KeyEvent.wVirtualKeyCode,
+            0xC0);
+  EXPECT_EQ(host_core::typed_record("`", keyboard_layout::uk)->Event.KeyEvent.uChar.UnicodeChar,
+            '`');
+  EXPECT_EQ(host_core::typed_record("`", keyboard_layout::french)->Event.KeyEvent.uChar.UnicodeChar,
+            0xB2)
+      << "\u00b2";
+  // A French keyboard has a letter, M, in the US ;'s place.
+  EXPECT_FALSE(host_core::typed_record("Ctrl;", keyboard_layout::french));
+  // Without a scan code a record is named by its virtual key, as on a US keyboard.
+  INPUT_RECORD written = o_umlaut;
+  written.Event.KeyEvent.wVirtualScanCode = 0;
+  EXPECT_EQ(host_core::record_name(written), "Ctrl`");
+}
+
 TEST_F(far3_host_model, input_records_reach_the_procedure_as_far_3_hands_them_on) {
   dialog_table = &table;
   heard.clear();
@@ -245,4 +282,64 @@ TEST_F(far3_host_model, input_records_reach_the_procedure_as_far_3_hands_them_on
                        std::to_string(DN_INITDIALOG), input, input + "Ctrl", key + "Ctrl", input,
                        input + "Ctrl`", key + "Ctrl`", input + "Ctrl", input + "Down", key + "Down",
                        moved, moved, moved, input + "Esc", key + "Esc", std::to_string(DN_CLOSE)}));
+}
+
+namespace {
+
+// The wheel's records as a dialog procedure hears them: "input -60", "key -120".
+std::vector<std::string> turns_heard;
+std::intptr_t FARAPI wheel_proc(HANDLE dialog, std::intptr_t msg, std::intptr_t param1,
+                                void* param2) {
+  const auto* record = static_cast<const INPUT_RECORD*>(param2);
+  if ((msg == DN_INPUT || msg == DN_CONTROLINPUT) && record && record->EventType == MOUSE_EVENT) {
+    const auto turn = static_cast<std::int16_t>(record->Event.MouseEvent.dwButtonState >> 16);
+    turns_heard.push_back((msg == DN_INPUT ? "input " : "key ") + std::to_string(turn));
+  }
+  if (msg == DN_INITDIALOG) dialog_table->SendDlgMessage(dialog, DM_SETINPUTNOTIFY, 1, nullptr);
+  return dialog_table->DefDlgProc(dialog, msg, param1, param2);
+}
+
+}  // namespace
+
+// A touchpad turns the wheel by parts of a notch. FAR adds the turns up, either way, and makes
+// a key of them only once they come to whole notches: the key's record carries those, and the
+// rest stays in the sum.
+TEST_F(far3_host_model, the_wheel_makes_a_key_only_of_whole_notches) {
+  dialog_table = &table;
+  turns_heard.clear();
+  FarListItem lines[5] = {
+      {0, L"1", 0, 0}, {0, L"2", 0, 0}, {0, L"3", 0, 0}, {0, L"4", 0, 0}, {0, L"5", 0, 0}};
+  FarList list{sizeof list, 5, lines};
+  FarDialogItem items[1]{};
+  items[0].Type = DI_LISTBOX;
+  items[0].X2 = 18;
+  items[0].Y2 = 6;
+  items[0].ListItems = &list;
+  const GUID id{9, 9, 9, {9, 9, 9, 9, 9, 9, 9, 8}};
+  const HANDLE dialog = table.DialogInit(&far3.plugin_guid, &id, -1, -1, 20, 7, nullptr, items, 1,
+                                         0, 0, wheel_proc, nullptr);
+  ASSERT_NE(dialog, invalid_handle);
+  auto at = [&](std::intptr_t line) {
+    host.then([&, line] {
+      FarListPos pos{sizeof pos, 0, 0};
+      table.SendDlgMessage(dialog, DM_LISTGETCURPOS, 0, &pos);
+      EXPECT_EQ(pos.SelectPos, line);
+    });
+  };
+  for (const int turn : {-60, -60}) host.wheel_turn(turn);
+  at(1);
+  // Back a little and on again: 30 - 90 is half a notch down; with 100 more, -40 is left.
+  for (const int turn : {30, -90, -100}) host.wheel_turn(turn);
+  at(2);
+  for (const int turn : {40, -240}) host.wheel_turn(turn);
+  at(3);
+  host.wheel_turn(119);
+  at(3);
+  host.press("Esc");
+  EXPECT_EQ(table.DialogRun(dialog), -1);
+  table.DialogFree(dialog);
+  EXPECT_EQ(turns_heard,
+            (std::vector<std::string>{"input -60", "input -60", "key -120", "input 30", "input -90",
+                                      "input -100", "key -120", "input 40", "input -240",
+                                      "key -240", "input 119"}));
 }

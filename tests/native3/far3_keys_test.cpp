@@ -2,6 +2,7 @@
 // Ctrl with the key under Esc, the wheel, and quick switch ended by Ctrl going up, seen either
 // as a console record or through GetKeyState from a synchro notice.
 #include "far3/host_api.h"
+#include "host_core/far3_keys.h"
 #include "host_core/unicode.h"
 #include "native3/far3_fixture.h"
 
@@ -281,4 +282,130 @@ TEST_F(far3_keys, a_ctrl_release_in_the_console_while_the_key_is_held_commits_no
   open();
   EXPECT_FALSE(host.ran_dry);
   EXPECT_EQ(focused().dir, "C:\\V2");
+}
+
+// The key under Esc is known by its place, scan code 0x29: its virtual key is the layout's.
+TEST_F(far3_keys, ctrl_with_the_key_under_esc_walks_on_every_layout) {
+  start_with_views();
+  for (const auto layout :
+       {host_core::keyboard_layout::us, host_core::keyboard_layout::uk,
+        host_core::keyboard_layout::german, host_core::keyboard_layout::french}) {
+    host.layout = layout;
+    host.press("Ctrl`");
+    expect_at(2, "C:\\V1");
+    host.press("Ctrl`");
+    expect_at(3, "C:\\V2");
+    host.press("CtrlShift`");
+    expect_at(2, "C:\\V1");
+    host.press("Esc");
+    open();
+    EXPECT_EQ(focused().dir, "C:\\Left") << static_cast<int>(layout);
+  }
+}
+
+TEST_F(far3_keys, quick_switch_steps_with_the_key_under_esc_of_a_german_keyboard) {
+  start_with_views();
+  host.layout = host_core::keyboard_layout::german;
+  host.ctrl_record(true);
+  host.press("CtrlQ");
+  host.press("Ctrl`");
+  host.press("Ctrl`");
+  host.press("Ctrl`");
+  host.press("CtrlShift`");
+  expect_at(3, "C:\\V2");
+  host.ctrl_record(false);
+  open();
+  EXPECT_TRUE(list().closed);
+  EXPECT_EQ(list().exit_code, 0);
+  EXPECT_EQ(focused().dir, "C:\\V2");
+}
+
+// Other layouts give the US key's virtual key, 0xC0, to keys in other places: the Ö key of a
+// German keyboard, the ' key of a UK or French one. A record written without a scan code, as
+// by a tool, is known by its virtual key.
+TEST_F(far3_keys, the_us_virtual_key_in_another_place_is_not_the_key_under_esc) {
+  start_with_views();
+  host.layout = host_core::keyboard_layout::german;
+  host.press("Ctrl;");
+  host.press("CtrlShift;");
+  host.layout = host_core::keyboard_layout::uk;
+  host.press("Ctrl'");
+  host.layout = host_core::keyboard_layout::french;
+  host.press("Ctrl'");
+  expect_at(0, "C:\\Left");
+  INPUT_RECORD written = *host_core::typed_record("Ctrl`");
+  written.Event.KeyEvent.wVirtualScanCode = 0;
+  host.input(written);
+  expect_at(2, "C:\\V1");
+  host.press("Esc");
+  open();
+}
+
+namespace {
+
+// Cursor steps typed ahead: each step that another waiting in the console follows puts its
+// preview off, and the last applies it. Input that makes no step must never put one off, or
+// nothing comes to apply it.
+class far3_typed_ahead : public far3_test {
+ protected:
+  void SetUp() override {
+    two_panels();
+    for (const char* dir : {"C:\\B1", "C:\\B2", "C:\\B3", "C:\\B4"}) make_big_dir(dir, 50);
+    start();
+    for (const char* dir : {"C:\\B1", "C:\\B2", "C:\\B3", "C:\\B4"}) add_view(dir);
+    win.console_input = [this] { return host.waiting_input(); };
+    host.press("Esc");
+    open();
+    reads = focused().reads;
+  }
+  // Runs the list on the feed so far, the list's own input waiting in the console as typed
+  // ahead, and Esc: the steps cost one preview, of the folder.
+  void expect_one_preview_of(const std::string& dir, const std::string& what) {
+    host.then([this, dir, what] {
+      EXPECT_EQ(focused().reads, reads + 1) << what;
+      EXPECT_EQ(focused().dir, dir) << what;
+    });
+    host.press("Esc");
+    open();
+    reads = focused().reads;
+  }
+  int reads = 0;
+};
+
+}  // namespace
+
+TEST_F(far3_typed_ahead, the_key_under_esc_waiting_puts_a_preview_off_on_every_layout) {
+  for (const auto layout :
+       {host_core::keyboard_layout::us, host_core::keyboard_layout::uk,
+        host_core::keyboard_layout::german, host_core::keyboard_layout::french}) {
+    host.layout = layout;
+    for (const char* name : {"Down", "Ctrl`", "Ctrl`", "CtrlShift`"}) host.press(name);
+    expect_one_preview_of("C:\\B2", "layout " + std::to_string(static_cast<int>(layout)));
+  }
+}
+
+TEST_F(far3_typed_ahead, a_key_with_the_us_virtual_key_in_another_place_puts_no_preview_off) {
+  host.press("Down");
+  host.layout = host_core::keyboard_layout::german;
+  host.press("Ctrl;");
+  expect_one_preview_of("C:\\B1", "the Ö key of a German keyboard");
+  host.press("Down");
+  host.layout = host_core::keyboard_layout::uk;
+  host.press("Ctrl'");
+  expect_one_preview_of("C:\\B1", "the ' key of a UK keyboard");
+}
+
+TEST_F(far3_typed_ahead, only_whole_notches_of_the_wheel_put_a_preview_off) {
+  host.press("Down");
+  host.wheel_turn(-60);
+  expect_one_preview_of("C:\\B1", "half a notch");
+  host.press("Down");
+  for (const int turn : {60, -60, -60}) host.wheel_turn(turn);
+  expect_one_preview_of("C:\\B1", "half a notch up, and one down");
+  host.press("Down");
+  for (const int turn : {-60, -60}) host.wheel_turn(turn);
+  expect_one_preview_of("C:\\B2", "two halves");
+  host.press("Down");
+  for (const int turn : {-120, 120, -40}) host.wheel_turn(turn);
+  expect_one_preview_of("C:\\B1", "a notch down and back up");
 }

@@ -136,3 +136,49 @@ SCENARIO(far3_quick_switch_commits_on_a_notice_of_the_plugins_thread_once_ctrl_i
   CHECK(ctx.far3->synchro_calls().size() == calls.size());
   dll.exit();
 }
+
+// The key under Esc of a UK, German and French keyboard: the same place, scan code 0x29, and
+// another virtual key on each. Ctrl with it steps down, with Shift too up; a German keyboard's
+// Ö, which has the US key's virtual key 0xC0, steps nowhere.
+SCENARIO(far3_ctrl_with_the_key_under_esc_steps_on_other_layouts_in_quick_switch_and_the_list) {
+  sim3::plugin dll(ctx);
+  four_views(ctx, dll);
+  host_core::panel& left = ctx.host->panels[0];
+  std::string first;
+  for (const auto layout : {host_core::keyboard_layout::uk, host_core::keyboard_layout::german,
+                            host_core::keyboard_layout::french}) {
+    const std::string home = left.dir;
+    ctx.host->layout = layout;
+    ctx.host->press("Ctrl`");
+    ctx.host->then([&] {
+      first = left.dir;
+      CHECK(first != home);
+    });
+    ctx.host->press("Ctrl`");
+    ctx.host->then([&] { CHECK(left.dir != first); });
+    ctx.host->press("CtrlShift`");
+    ctx.host->then([&] { CHECK(left.dir == first); });
+    if (layout == host_core::keyboard_layout::german) {
+      ctx.host->press("Ctrl;");
+      ctx.host->then([&] { CHECK(left.dir == first); });
+    }
+    ctx.host->press("Esc");
+    dll.open();
+    CHECK(left.dir == home);
+
+    // In quick switch, committed by the console's Ctrl release.
+    ctx.host->ctrl(true);
+    ctx.host->ctrl_record(true);
+    ctx.host->press("CtrlQ");
+    ctx.host->press("Ctrl`");
+    ctx.host->press("Ctrl`");
+    ctx.host->press("CtrlShift`");
+    ctx.host->ctrl(false);
+    ctx.host->ctrl_record(false);
+    dll.open();
+    CHECK(ctx.list()->closed);
+    CHECK(ctx.list()->exit_code != -1);
+    CHECK(left.dir == first);
+  }
+  dll.exit();
+}
