@@ -3,6 +3,7 @@
 // folder that is gone.
 #include <algorithm>
 
+#include "binding/panels.h"
 #include "far3/lifecycle.h"
 #include "host_core/unicode.h"
 #include "native3/far3_fixture.h"
@@ -71,6 +72,66 @@ TEST_F(far3_test, a_directory_past_the_classic_limit_is_listed_previewed_and_com
   open();
   EXPECT_EQ(focused().dir, deep);
   EXPECT_EQ(lines().at(0).rfind("3. Files < " + deep, 0), 0u);
+}
+
+// Windows reaches a path of 260 characters or more only with "\\?\" before it ("\\?\UNC\" for a
+// network one); a path that has a prefix already names its folder as it is.
+TEST_F(far3_test, a_folder_is_found_by_each_of_its_names_short_and_past_the_classic_limit) {
+  const std::string volume = "\\\\?\\Volume{5f3c2a10-8d4e-4b7a-9c61-0e2f7a9b4d38}";
+  const std::string tail = "\\" + std::string(130, 'a') + "\\" + std::string(140, 'b');
+  struct name {
+    std::string made;
+    std::string asked;
+    bool long_too;
+  };
+  const std::vector<name> names{
+      {"C:\\Plain", "C:\\Plain", true},
+      {"\\\\server\\share\\Net", "\\\\server\\share\\Net", true},
+      {"C:\\Plain", "\\\\?\\C:\\Plain", true},
+      {"\\\\server\\share\\Net", "\\\\?\\UNC\\server\\share\\Net", true},
+      {volume + "\\Data", volume + "\\Data", true},
+      {volume + "\\", volume + "\\", false},
+      {"C:\\Plain", "\\\\.\\C:\\Plain", false},
+  };
+  for (const name& each : names) {
+    for (const bool deep : {false, true}) {
+      if (deep && !each.long_too) continue;
+      const std::string made = deep ? each.made + tail : each.made;
+      const std::string asked = deep ? each.asked + tail : each.asked;
+      win.add_dir(made);
+      EXPECT_EQ(host_core::utf16_of(asked).size() >= 260, deep) << asked;
+      EXPECT_TRUE(far_tolvane::directory_exists(host_core::wide_of(asked).c_str())) << asked;
+      EXPECT_FALSE(far_tolvane::directory_exists(host_core::wide_of(asked + "x").c_str())) << asked;
+    }
+  }
+}
+
+// A view of a folder named with the prefix, past the limit, is there: walked onto, the panel
+// enters it rather than falling back to C:\.
+TEST_F(far3_test, views_of_prefixed_folders_past_the_classic_limit_are_previewed_there) {
+  two_panels();
+  const std::string deep = deep_dir(win);
+  make_dir(deep, {"тест.txt"});
+  const std::string share = "\\\\server\\share\\" + std::string(130, 'n');
+  win.add_dir(share);
+  make_dir(share + "\\" + std::string(140, 'm'), {"n.txt"});
+  const std::string local = "\\\\?\\" + deep;
+  const std::string network = "\\\\?\\UNC" + share.substr(1) + "\\" + std::string(140, 'm');
+  win.console_cols = 400;
+  start();
+  add_view(local, {"тест.txt"});
+  add_view(network);
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().dir, local);
+    EXPECT_EQ(focused().selected_names(), std::vector<std::string>{"тест.txt"});
+  });
+  host.press("Down");
+  host.then([&] { EXPECT_EQ(focused().dir, network); });
+  host.press("Esc");
+  open();
+  EXPECT_EQ(lines().at(2).rfind("3. Files   " + local, 0), 0u) << lines().at(2);
+  EXPECT_EQ(lines().at(3).rfind("4. Files   " + network, 0), 0u) << lines().at(3);
 }
 
 TEST_F(far3_test, a_long_location_is_cut_at_its_front_by_the_hosts_rule) {
