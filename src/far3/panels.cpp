@@ -202,8 +202,13 @@ void apply_panel(const saved_panel_state& state, const selected_names& names, bo
   // view is not for.
   if (!change_dir(exists ? state.dir.c_str() : fallback_dir.c_str())) return;
   PanelInfo now{};
-  if (query(far3_host::panel_active, now) && now.ViewMode != panel.view_mode)
-    control(far3_host::panel_active, far3_host::FCTL_SETVIEWMODE, panel.view_mode);
+  if (query(far3_host::panel_active, now)) {
+    // Only the view-mode call turns a tree, info or quick view panel back into a file panel;
+    // one of the kind the view was taken on stays so.
+    const bool covered = now.PanelType != far3_host::PTYPE_FILEPANEL && now.PanelType != panel.type;
+    if (covered || now.ViewMode != panel.view_mode)
+      control(far3_host::panel_active, far3_host::FCTL_SETVIEWMODE, panel.view_mode);
+  }
   restore_sort(panel);
   if (exists) {
     restore_selection(names);

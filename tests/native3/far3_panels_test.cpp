@@ -340,3 +340,85 @@ TEST_F(far3_test, the_current_item_standing_in_for_a_selection_is_not_taken_as_s
   EXPECT_EQ(calls("FCTL_SETSELECTION", mark), std::vector<std::string>{});
   EXPECT_EQ(calls("FCTL_BEGINSELECTION", mark), std::vector<std::string>{});
 }
+
+// A tree, info or quick view panel under the list: FAR 3 moves such a panel itself to the
+// folder a directory call names, and only a view-mode call turns it back into a file panel.
+class far3_special_panel : public far3_test,
+                           public ::testing::WithParamInterface<host_core::panel_kind> {
+ protected:
+  void cover_focused() {
+    focused().kind = GetParam();
+    if (GetParam() == host_core::panel_kind::tree) focused().build_tree();
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(kinds, far3_special_panel,
+                         ::testing::Values(host_core::panel_kind::tree, host_core::panel_kind::info,
+                                           host_core::panel_kind::quick_view),
+                         [](const ::testing::TestParamInfo<host_core::panel_kind>& kind) {
+                           return kind.param == host_core::panel_kind::tree   ? "tree"
+                                  : kind.param == host_core::panel_kind::info ? "info"
+                                                                              : "quick_view";
+                         });
+
+// The committed view's folder is gone and the panel sits at C:\ for it, where the user turns it
+// into the special panel: the view is kept as it was, so the list lets the cursor walk.
+TEST_P(far3_special_panel, a_file_view_walked_onto_turns_it_into_a_file_panel_of_the_views_folder) {
+  two_panels();
+  make_dir("C:\\Gone", {"a.txt"});
+  start();
+  add_view("C:\\Gone");
+  win.files.erase("C:\\Gone\\a.txt");
+  win.files.erase("C:\\Gone");
+  host.press("Down");
+  host.press("Enter");
+  open();
+  ASSERT_EQ(focused().dir, "C:\\");
+  cover_focused();
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().kind, host_core::panel_kind::files);
+    EXPECT_EQ(focused().dir, "C:\\Left");
+    EXPECT_EQ(focused().files.items.size(), 3u);
+  });
+  host.press("Enter");
+  open();
+  host.press("Esc");
+  open();
+  EXPECT_EQ(focused().kind, host_core::panel_kind::files);
+  EXPECT_EQ(lines().at(0).rfind("2. Files < C:\\Left", 0), 0u) << lines().at(0);
+}
+
+// Delete is not refused there: the next view takes the panel.
+TEST_P(far3_special_panel, the_view_after_its_own_deleted_one_turns_it_into_a_file_panel) {
+  two_panels();
+  make_dir("C:\\Work", {"w.txt"});
+  start();
+  add_view("C:\\Work");
+  cover_focused();
+  host.press("Del");
+  host.then([&] {
+    EXPECT_EQ(lines().size(), 2u);
+    EXPECT_EQ(focused().kind, host_core::panel_kind::files);
+    EXPECT_EQ(focused().dir, "C:\\Work");
+  });
+  host.press("Esc");
+  open();
+  EXPECT_EQ(focused().kind, host_core::panel_kind::files);
+  EXPECT_EQ(focused().dir, "C:\\Work");
+}
+
+// Its own view, applied again by Ctrl+R, is of its own kind: the panel stays what it is.
+TEST_P(far3_special_panel, its_own_view_applied_again_leaves_it_as_it_is) {
+  two_panels();
+  start();
+  cover_focused();
+  host.press("CtrlR");
+  host.then([&] {
+    EXPECT_EQ(focused().kind, GetParam());
+    EXPECT_EQ(focused().dir, "C:\\Left");
+  });
+  host.press("Esc");
+  open();
+  EXPECT_EQ(focused().kind, GetParam());
+}
