@@ -322,6 +322,31 @@ TEST_F(far3_test, a_folder_that_refuses_entry_leaves_the_panels_own_folder_alone
   open();
 }
 
+// FAR 3 names a plugin panel's folder as its plugin does, with the plugin's file and data after
+// it: the view keeps the folder's name and is a plugin's, shown by its kind. That folder is none
+// on disk, so a walk onto the view sends the panel to C:\ as for a folder that is gone.
+TEST_F(far3_test, a_view_taken_on_a_plugin_panel_is_the_plugins_folder_and_falls_back_to_c) {
+  two_panels();
+  host.panels[1].open_plugin_panel();
+  host.panels[1].plugin_dir = {"архив\\отчёты", "C:\\Right\\копия.zip", "arc"};
+  start();
+  add_view("C:\\Left", {}, [](panel& shown) {
+    shown.open_plugin_panel();
+    shown.plugin_dir = {"docs\\2024", "C:\\Left\\backup.zip", "zip"};
+  });
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().kind, host_core::panel_kind::files);
+    EXPECT_EQ(focused().dir, "C:\\");
+  });
+  host.press("Esc");
+  open();
+  EXPECT_EQ(lines(),
+            (std::vector<std::string>{"2. Files  < C:\\Left      ", "1. Plugin > архив\\отчёты ",
+                                      "3- Plugin   docs\\2024    "}));
+  EXPECT_EQ(focused().dir, "C:\\Left");
+}
+
 TEST_F(far3_test, the_current_item_standing_in_for_a_selection_is_not_taken_as_selected) {
   make_dir("C:\\Left", {"a.txt", "b.txt"});
   make_dir("C:\\Right", {"r.txt"});
