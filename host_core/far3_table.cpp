@@ -212,6 +212,8 @@ far3_host::FILETIME time_of(const far_host::FILETIME& time) {
 
 }  // namespace
 
+const GUID plugin_panel_owner{0x0CA0C0DE, 0x1234, 0x5678, {1, 2, 3, 4, 5, 6, 7, 8}};
+
 std::string guid_text(const GUID& guid) {
   char text[40];
   std::snprintf(text, sizeof text, "%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X",
@@ -546,7 +548,7 @@ std::intptr_t far3_table::panel_command(panel& target, int side, int command, st
       const bool plugin = target.kind == panel_kind::plugin;
       if (plugin) {
         info.PluginHandle = &target;
-        info.OwnerGuid = GUID{0x0CA0C0DE, 0x1234, 0x5678, {1, 2, 3, 4, 5, 6, 7, 8}};
+        info.OwnerGuid = plugin_panel_owner;
       }
       info.Flags = PFLAGS_SHOWHIDDEN | PFLAGS_HIGHLIGHT | PFLAGS_DIRECTORIESFIRST | PFLAGS_VISIBLE |
                    (plugin ? PFLAGS_PLUGIN : PFLAGS_REALNAMES) |
@@ -576,13 +578,17 @@ std::intptr_t far3_table::panel_command(panel& target, int side, int command, st
       return 1;
     }
     case FCTL_GETPANELDIRECTORY: {
-      const std::string dir = target.kind == panel_kind::plugin ? std::string()
+      const bool plugin = target.kind == panel_kind::plugin;
+      const std::string dir = plugin ? target.plugin_dir.name
                               : target.kind == panel_kind::tree && !target.tree.empty()
                                   ? target.tree[static_cast<std::size_t>(target.tree_current)].path
                                   : target.dir;
       const std::wstring name = wide_of(dir);
+      const std::wstring file = plugin ? wide_of(target.plugin_dir.file) : std::wstring();
+      const std::wstring data = plugin ? wide_of(target.plugin_dir.param) : std::wstring();
       // The record, then Name, File and Param, each ended.
-      const std::size_t needed = sizeof(FarPanelDirectory) + (name.size() + 3) * sizeof(wchar_t);
+      const std::size_t needed = sizeof(FarPanelDirectory) +
+                                 (name.size() + file.size() + data.size() + 3) * sizeof(wchar_t);
       if (!param2 || param1 < static_cast<std::intptr_t>(needed))
         return static_cast<std::intptr_t>(needed);
       auto& record = *static_cast<FarPanelDirectory*>(param2);
@@ -591,15 +597,17 @@ std::intptr_t far3_table::panel_command(panel& target, int side, int command, st
               number(static_cast<long long>(record.StructSize)));
         return 0;
       }
-      auto* strings = reinterpret_cast<wchar_t*>(&record + 1);
-      std::copy(name.begin(), name.end(), strings);
-      strings[name.size()] = L'\0';
-      strings[name.size() + 1] = L'\0';
-      strings[name.size() + 2] = L'\0';
-      record.Name = strings;
-      record.File = strings + name.size() + 1;
-      record.Param = strings + name.size() + 2;
-      record.PluginId = GUID{};
+      auto* next = reinterpret_cast<wchar_t*>(&record + 1);
+      auto put = [&next](const std::wstring& text) {
+        wchar_t* start = next;
+        next = std::copy(text.begin(), text.end(), next);
+        *next++ = L'\0';
+        return start;
+      };
+      record.Name = put(name);
+      record.File = put(file);
+      record.Param = put(data);
+      record.PluginId = plugin ? plugin_panel_owner : GUID{};
       return static_cast<std::intptr_t>(needed);
     }
     case FCTL_GETPANELITEM:

@@ -118,6 +118,9 @@ class far3_table {
   unsigned short lone_modifier_ = 0;
 };
 
+// The made-up plugin that owns the stand-in plugin panel.
+extern const far3_host::GUID plugin_panel_owner;
+
 // A GUID as FAR writes it in texts: upper-case hex in 8-4-4-4-12 groups, no braces.
 std::string guid_text(const far3_host::GUID& guid);
 bool same_guid(const far3_host::GUID& a, const far3_host::GUID& b);

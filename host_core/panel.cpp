@@ -175,11 +175,13 @@ std::vector<std::string> panel::selected_names() const {
 void panel::open_plugin_panel() {
   kind = panel_kind::plugin;
   plugin_items.assign({make_item("..", 0x10)});
+  plugin_dir = {"reports\\2024", join_path(dir, "backup.zip"), "zip"};
 }
 
 void panel::close_plugin_panel() {
   kind = panel_kind::files;
   plugin_items = {};
+  plugin_dir = {};
 }
 
 void panel::build_tree() {

@@ -52,6 +52,14 @@ struct panel_report {
   std::vector<panel_item> selected;
 };
 
+// The stand-in plugin panel's folder as its plugin names it, an archive plugin's say: a folder
+// inside the archive, the archive on disk, and data of the plugin's own.
+struct plugin_folder {
+  std::string name;
+  std::string file;
+  std::string param;
+};
+
 class panel {
  public:
   panel_kind kind = panel_kind::files;
@@ -59,6 +67,7 @@ class panel {
   std::string drawn_dir;   // the folder the screen shows for the panel
   item_list files;         // the folder, kept while another kind covers it
   item_list plugin_items;  // the stand-in plugin panel's own items
+  plugin_folder plugin_dir;
   int view_mode = 2;
   int sort_mode = SM_NAME;
   bool reversed = false;
@@ -92,6 +101,7 @@ class panel {
   void select(const std::string& name);
   std::vector<std::string> selected_names() const;
 
+  // An archive in the panel's folder, entered at a folder inside it.
   void open_plugin_panel();
   void close_plugin_panel();
   void build_tree();

@@ -202,8 +202,13 @@ bool apply_panel(const saved_panel_state& state, const selected_names& names, bo
   // view is not for.
   if (!change_dir(exists ? state.dir.c_str() : fallback_dir.c_str())) return false;
   PanelInfo now{};
-  if (query(far3_host::panel_active, now) && now.ViewMode != panel.view_mode)
-    control(far3_host::panel_active, far3_host::FCTL_SETVIEWMODE, panel.view_mode);
+  if (query(far3_host::panel_active, now)) {
+    // Only the view-mode call turns a tree, info or quick view panel back into a file panel;
+    // one of the kind the view was taken on stays so.
+    const bool covered = now.PanelType != far3_host::PTYPE_FILEPANEL && now.PanelType != panel.type;
+    if (covered || now.ViewMode != panel.view_mode)
+      control(far3_host::panel_active, far3_host::FCTL_SETVIEWMODE, panel.view_mode);
+  }
   restore_sort(panel);
   if (exists) {
     restore_selection(names);
@@ -219,14 +224,18 @@ bool apply_panel(const saved_panel_state& state, const selected_names& names, bo
 
 void set_focused_dir(const host_char* dir) { change_dir(dir); }
 
-// Past the system's classic limit a path is asked about with the prefix that lifts it. When
-// not even that can be had, the directory is taken as there: a change into it fails harmlessly.
+// Past the system's classic limit a path is asked about with the prefix that lifts it. One that
+// has a prefix already ("\\?\", or "\\.\" for a device) goes as it is: a second one would name a
+// server "?". When not even that can be had, the directory is taken as there: a change into it
+// fails harmlessly.
 bool directory_exists(const host_char* path) {
   constexpr std::size_t classic_limit = 260;
   const host_text whole(path);
+  const bool unc = whole.size() > 2 && whole[0] == '\\' && whole[1] == '\\';
+  const bool prefixed =
+      unc && whole.size() > 3 && (whole[2] == '?' || whole[2] == '.') && whole[3] == '\\';
   const host_char* asked = path;
-  if (whole.size() >= classic_limit) {
-    const bool unc = whole.size() > 2 && whole[0] == '\\' && whole[1] == '\\';
+  if (whole.size() >= classic_limit && !prefixed) {
     const host_text prefix = unc ? host_text(L"\\\\?\\UNC") : host_text(L"\\\\?\\");
     const host_text rest = unc ? whole.substr(1) : whole;
     auto* room = static_cast<host_char*>(

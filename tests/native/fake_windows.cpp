@@ -74,10 +74,26 @@ machine& state() { return *the_machine; }
 
 void reset() { the_machine = std::make_unique<machine>(); }
 
+std::optional<std::string> file_key(const std::string& path) {
+  if (path.rfind("\\\\?\\", 0) != 0 && path.rfind("\\\\.\\", 0) != 0) return path;
+  const std::string rest = path.substr(4);
+  if (rest.rfind("UNC\\", 0) == 0) {
+    const std::string server = rest.substr(4);
+    // A server named "?" or ".", as a prefix put before a prefixed path gives, is none.
+    if (server.empty() || server.rfind("?\\", 0) == 0 || server.rfind(".\\", 0) == 0)
+      return std::nullopt;
+    return "\\\\" + server;
+  }
+  if (rest.size() >= 2 && rest[1] == ':') return rest;
+  return "\\\\?\\" + rest;
+}
+
 std::optional<std::vector<std::string>> machine::list_dir(const std::string& dir) const {
-  auto found = files.find(dir);
+  const std::optional<std::string> key = file_key(dir);
+  if (!key) return std::nullopt;
+  auto found = files.find(*key);
   if (found == files.end() || !(found->second & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
-  const std::string prefix = dir.back() == '\\' ? dir : dir + "\\";
+  const std::string prefix = key->back() == '\\' ? *key : *key + "\\";
   std::vector<std::string> names;
   for (const auto& [path, attributes] : files) {
     if (path.size() <= prefix.size() || path.compare(0, prefix.size(), prefix) != 0) continue;
@@ -114,8 +130,8 @@ DWORD GetFileAttributesA(const char* path) {
 // Paths the plugin asks about in wide characters name the same files, kept in UTF-8.
 DWORD GetFileAttributesW(const wchar_t* path) {
   std::string narrow;
-  std::size_t characters = 0;
-  for (; *path; ++path, ++characters) {
+  std::size_t units = 0;  // UTF-16, as the system counts a path's length
+  for (; *path; ++path, ++units) {
     const std::uint32_t c = static_cast<char32_t>(*path);
     if (c < 0x80) {
       narrow += static_cast<char>(c);
@@ -127,21 +143,19 @@ DWORD GetFileAttributesW(const wchar_t* path) {
       narrow += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
       narrow += static_cast<char>(0x80 | (c & 0x3F));
     } else {
+      ++units;
       narrow += static_cast<char>(0xF0 | (c >> 18));
       narrow += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
       narrow += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
       narrow += static_cast<char>(0x80 | (c & 0x3F));
     }
   }
-  // A long path comes with the prefix that lifts the system's length limit; without it, a path
-  // of MAX_PATH characters or more is refused.
-  const bool prefixed = narrow.rfind("\\\\?\\", 0) == 0;
-  if (!prefixed && characters >= 260) return INVALID_FILE_ATTRIBUTES;
-  if (narrow.rfind("\\\\?\\UNC\\", 0) == 0)
-    narrow = "\\\\" + narrow.substr(8);
-  else if (narrow.rfind("\\\\?\\", 0) == 0)
-    narrow = narrow.substr(4);
-  return GetFileAttributesA(narrow.c_str());
+  // Only "\\?\" lifts the system's length limit: any other path of MAX_PATH units or more is
+  // refused.
+  const bool lifted = narrow.rfind("\\\\?\\", 0) == 0;
+  if (!lifted && units >= 260) return INVALID_FILE_ATTRIBUTES;
+  const std::optional<std::string> key = fake_windows::file_key(narrow);
+  return key ? GetFileAttributesA(key->c_str()) : INVALID_FILE_ATTRIBUTES;
 }
 
 HANDLE GetStdHandle(DWORD) { return reinterpret_cast<HANDLE>(7); }

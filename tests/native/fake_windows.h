@@ -57,13 +57,19 @@ struct machine {
 
   void add_dir(const std::string& path) { files[path] = FILE_ATTRIBUTE_DIRECTORY; }
   void add_file(const std::string& path) { files[path] = 0x20; }
-  // Names directly inside a directory, or nothing when it is not a directory.
+  // Names directly inside a directory, by any of its names, or nothing when it is not a
+  // directory.
   std::optional<std::vector<std::string>> list_dir(const std::string& dir) const;
   // The key at a backslash-separated path, or null.
   registry_key* find_key(const std::string& path);
   void set_string(const std::string& key_path, const std::string& name, const std::string& text,
                   bool terminated = true);
 };
+
+// The key in `files` of the file a path names: "\\?\" and "\\.\" before a drive, or before
+// "UNC\" and a server, name the same file as the path without them; a volume's GUID path is its
+// own key, "\\?\Volume{...}\...". Null for a path that names no file whatever the disk holds.
+std::optional<std::string> file_key(const std::string& path);
 
 // Runs the plugin's thread for one wait, when there is one.
 bool run_thread_round();

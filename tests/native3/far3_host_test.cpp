@@ -1,6 +1,7 @@
 // The model's FAR 3 facts that the binding's tests lean on: were one of these wrong, a binding
 // fault it hides would pass them.
 #include <cstring>
+#include <cwchar>
 
 #include "host_core/far3_keys.h"
 #include "host_core/unicode.h"
@@ -137,6 +138,77 @@ TEST_F(far3_host_model, items_and_directories_come_in_two_calls_their_texts_afte
   EXPECT_EQ(control(panel_active, FCTL_GETPANELINFO, 0, &old_size), 0);
   EXPECT_EQ(far3.faults.size(), 1u);
   far3.faults.clear();
+}
+
+// A plugin panel's folder is its plugin's: every text after the record in FAR's order, Name,
+// File, Param, and the plugin's GUID, which its panel record names as the owner.
+TEST_F(far3_host_model, a_plugin_panels_directory_names_the_plugins_folder_file_and_data) {
+  make_dir("C:\\Архивы");
+  host.change_dir(focused(), "C:\\Архивы");
+  focused().open_plugin_panel();
+  focused().plugin_dir = {"отчёты\\2024", "C:\\Архивы\\копия.zip", "zip:1"};
+  const auto bytes = static_cast<std::size_t>(control(panel_active, FCTL_GETPANELDIRECTORY));
+  EXPECT_EQ(bytes, sizeof(FarPanelDirectory) + sizeof(L"отчёты\\2024") +
+                       sizeof(L"C:\\Архивы\\копия.zip") + sizeof(L"zip:1"));
+  std::vector<std::uint64_t> block(bytes / 8 + 1);
+  auto& record = *reinterpret_cast<FarPanelDirectory*>(block.data());
+  record.StructSize = sizeof record;
+  EXPECT_EQ(
+      control(panel_active, FCTL_GETPANELDIRECTORY, static_cast<std::intptr_t>(bytes), &record),
+      bytes);
+  const auto* texts = reinterpret_cast<const wchar_t*>(&record + 1);
+  EXPECT_EQ(record.Name, texts);
+  EXPECT_EQ(record.File, record.Name + std::wcslen(record.Name) + 1);
+  EXPECT_EQ(record.Param, record.File + std::wcslen(record.File) + 1);
+  EXPECT_EQ(reinterpret_cast<const char*>(record.Param + std::wcslen(record.Param) + 1),
+            reinterpret_cast<const char*>(&record) + bytes);
+  EXPECT_EQ(host_core::utf8_of(record.Name), "отчёты\\2024");
+  EXPECT_EQ(host_core::utf8_of(record.File), "C:\\Архивы\\копия.zip");
+  EXPECT_EQ(host_core::utf8_of(record.Param), "zip:1");
+  EXPECT_EQ(guid_text(record.PluginId), guid_text(info().OwnerGuid));
+  EXPECT_NE(guid_text(record.PluginId), guid_text(GUID{}));
+
+  // Left for the folder it was opened on: a file panel's again.
+  FarPanelDirectory target{};
+  target.StructSize = sizeof target;
+  const std::wstring folder = host_core::wide_of("C:\\Архивы");
+  target.Name = folder.c_str();
+  EXPECT_EQ(control(panel_active, FCTL_SETPANELDIRECTORY, 0, &target), 1);
+  EXPECT_EQ(
+      control(panel_active, FCTL_GETPANELDIRECTORY, static_cast<std::intptr_t>(bytes), &record),
+      static_cast<std::intptr_t>(sizeof(FarPanelDirectory) + sizeof(L"C:\\Архивы") +
+                                 2 * sizeof(L"")));
+  EXPECT_EQ(host_core::utf8_of(record.Name) + host_core::utf8_of(record.File) +
+                host_core::utf8_of(record.Param),
+            "C:\\Архивы");
+  EXPECT_EQ(guid_text(record.PluginId), guid_text(GUID{}));
+}
+
+// A directory call moves a tree, info or quick view panel itself; a view-mode call, any mode,
+// turns it into a file panel of the folder it was at.
+TEST_F(far3_host_model, only_a_view_mode_call_turns_a_special_panel_into_a_file_panel) {
+  make_dir("C:\\Work", {"w.txt"});
+  for (const auto kind : {host_core::panel_kind::tree, host_core::panel_kind::info,
+                          host_core::panel_kind::quick_view}) {
+    two_panels();
+    focused().kind = kind;
+    if (kind == host_core::panel_kind::tree) focused().build_tree();
+    FarPanelDirectory target{};
+    target.StructSize = sizeof target;
+    const std::wstring work = host_core::wide_of("C:\\Work");
+    target.Name = work.c_str();
+    EXPECT_EQ(control(panel_active, FCTL_SETPANELDIRECTORY, 0, &target), 1);
+    EXPECT_EQ(focused().kind, kind);
+    EXPECT_EQ(info().PanelType, kind == host_core::panel_kind::tree   ? PTYPE_TREEPANEL
+                                : kind == host_core::panel_kind::info ? PTYPE_INFOPANEL
+                                                                      : PTYPE_QVIEWPANEL);
+    EXPECT_EQ(info().ItemsNumber, 0u);
+    EXPECT_EQ(control(panel_active, FCTL_SETVIEWMODE, info().ViewMode), 1);
+    EXPECT_EQ(focused().kind, host_core::panel_kind::files);
+    EXPECT_EQ(info().PanelType, PTYPE_FILEPANEL);
+    EXPECT_EQ(focused().dir, "C:\\Work");
+    EXPECT_EQ(info().ItemsNumber, 1u);
+  }
 }
 
 TEST_F(far3_host_model, a_directory_call_clears_the_selection_and_reads_even_the_same_folder) {

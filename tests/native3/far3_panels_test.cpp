@@ -3,6 +3,7 @@
 // folder that is gone.
 #include <algorithm>
 
+#include "binding/panels.h"
 #include "far3/lifecycle.h"
 #include "host_core/unicode.h"
 #include "native3/far3_fixture.h"
@@ -71,6 +72,66 @@ TEST_F(far3_test, a_directory_past_the_classic_limit_is_listed_previewed_and_com
   open();
   EXPECT_EQ(focused().dir, deep);
   EXPECT_EQ(lines().at(0).rfind("3. Files < " + deep, 0), 0u);
+}
+
+// Windows reaches a path of 260 characters or more only with "\\?\" before it ("\\?\UNC\" for a
+// network one); a path that has a prefix already names its folder as it is.
+TEST_F(far3_test, a_folder_is_found_by_each_of_its_names_short_and_past_the_classic_limit) {
+  const std::string volume = "\\\\?\\Volume{5f3c2a10-8d4e-4b7a-9c61-0e2f7a9b4d38}";
+  const std::string tail = "\\" + std::string(130, 'a') + "\\" + std::string(140, 'b');
+  struct name {
+    std::string made;
+    std::string asked;
+    bool long_too;
+  };
+  const std::vector<name> names{
+      {"C:\\Plain", "C:\\Plain", true},
+      {"\\\\server\\share\\Net", "\\\\server\\share\\Net", true},
+      {"C:\\Plain", "\\\\?\\C:\\Plain", true},
+      {"\\\\server\\share\\Net", "\\\\?\\UNC\\server\\share\\Net", true},
+      {volume + "\\Data", volume + "\\Data", true},
+      {volume + "\\", volume + "\\", false},
+      {"C:\\Plain", "\\\\.\\C:\\Plain", false},
+  };
+  for (const name& each : names) {
+    for (const bool deep : {false, true}) {
+      if (deep && !each.long_too) continue;
+      const std::string made = deep ? each.made + tail : each.made;
+      const std::string asked = deep ? each.asked + tail : each.asked;
+      win.add_dir(made);
+      EXPECT_EQ(host_core::utf16_of(asked).size() >= 260, deep) << asked;
+      EXPECT_TRUE(far_tolvane::directory_exists(host_core::wide_of(asked).c_str())) << asked;
+      EXPECT_FALSE(far_tolvane::directory_exists(host_core::wide_of(asked + "x").c_str())) << asked;
+    }
+  }
+}
+
+// A view of a folder named with the prefix, past the limit, is there: walked onto, the panel
+// enters it rather than falling back to C:\.
+TEST_F(far3_test, views_of_prefixed_folders_past_the_classic_limit_are_previewed_there) {
+  two_panels();
+  const std::string deep = deep_dir(win);
+  make_dir(deep, {"тест.txt"});
+  const std::string share = "\\\\server\\share\\" + std::string(130, 'n');
+  win.add_dir(share);
+  make_dir(share + "\\" + std::string(140, 'm'), {"n.txt"});
+  const std::string local = "\\\\?\\" + deep;
+  const std::string network = "\\\\?\\UNC" + share.substr(1) + "\\" + std::string(140, 'm');
+  win.console_cols = 400;
+  start();
+  add_view(local, {"тест.txt"});
+  add_view(network);
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().dir, local);
+    EXPECT_EQ(focused().selected_names(), std::vector<std::string>{"тест.txt"});
+  });
+  host.press("Down");
+  host.then([&] { EXPECT_EQ(focused().dir, network); });
+  host.press("Esc");
+  open();
+  EXPECT_EQ(lines().at(2).rfind("3. Files   " + local, 0), 0u) << lines().at(2);
+  EXPECT_EQ(lines().at(3).rfind("4. Files   " + network, 0), 0u) << lines().at(3);
 }
 
 TEST_F(far3_test, a_long_location_is_cut_at_its_front_by_the_hosts_rule) {
@@ -269,6 +330,31 @@ TEST_F(far3_test, a_folder_that_refuses_entry_leaves_the_panels_own_folder_alone
   EXPECT_EQ(paths, (std::vector<std::string>{"C:\\Left", "C:\\Right", "C:\\Locked"}));
 }
 
+// FAR 3 names a plugin panel's folder as its plugin does, with the plugin's file and data after
+// it: the view keeps the folder's name and is a plugin's, shown by its kind. That folder is none
+// on disk, so a walk onto the view sends the panel to C:\ as for a folder that is gone.
+TEST_F(far3_test, a_view_taken_on_a_plugin_panel_is_the_plugins_folder_and_falls_back_to_c) {
+  two_panels();
+  host.panels[1].open_plugin_panel();
+  host.panels[1].plugin_dir = {"архив\\отчёты", "C:\\Right\\копия.zip", "arc"};
+  start();
+  add_view("C:\\Left", {}, [](panel& shown) {
+    shown.open_plugin_panel();
+    shown.plugin_dir = {"docs\\2024", "C:\\Left\\backup.zip", "zip"};
+  });
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().kind, host_core::panel_kind::files);
+    EXPECT_EQ(focused().dir, "C:\\");
+  });
+  host.press("Esc");
+  open();
+  EXPECT_EQ(lines(),
+            (std::vector<std::string>{"2. Files  < C:\\Left      ", "1. Plugin > архив\\отчёты ",
+                                      "3- Plugin   docs\\2024    "}));
+  EXPECT_EQ(focused().dir, "C:\\Left");
+}
+
 TEST_F(far3_test, the_current_item_standing_in_for_a_selection_is_not_taken_as_selected) {
   make_dir("C:\\Left", {"a.txt", "b.txt"});
   make_dir("C:\\Right", {"r.txt"});
@@ -286,4 +372,86 @@ TEST_F(far3_test, the_current_item_standing_in_for_a_selection_is_not_taken_as_s
   open();
   EXPECT_EQ(calls("FCTL_SETSELECTION", mark), std::vector<std::string>{});
   EXPECT_EQ(calls("FCTL_BEGINSELECTION", mark), std::vector<std::string>{});
+}
+
+// A tree, info or quick view panel under the list: FAR 3 moves such a panel itself to the
+// folder a directory call names, and only a view-mode call turns it back into a file panel.
+class far3_special_panel : public far3_test,
+                           public ::testing::WithParamInterface<host_core::panel_kind> {
+ protected:
+  void cover_focused() {
+    focused().kind = GetParam();
+    if (GetParam() == host_core::panel_kind::tree) focused().build_tree();
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(kinds, far3_special_panel,
+                         ::testing::Values(host_core::panel_kind::tree, host_core::panel_kind::info,
+                                           host_core::panel_kind::quick_view),
+                         [](const ::testing::TestParamInfo<host_core::panel_kind>& kind) {
+                           return kind.param == host_core::panel_kind::tree   ? "tree"
+                                  : kind.param == host_core::panel_kind::info ? "info"
+                                                                              : "quick_view";
+                         });
+
+// The committed view's folder is gone and the panel sits at C:\ for it, where the user turns it
+// into the special panel: the view is kept as it was, so the list lets the cursor walk.
+TEST_P(far3_special_panel, a_file_view_walked_onto_turns_it_into_a_file_panel_of_the_views_folder) {
+  two_panels();
+  make_dir("C:\\Gone", {"a.txt"});
+  start();
+  add_view("C:\\Gone");
+  win.files.erase("C:\\Gone\\a.txt");
+  win.files.erase("C:\\Gone");
+  host.press("Down");
+  host.press("Enter");
+  open();
+  ASSERT_EQ(focused().dir, "C:\\");
+  cover_focused();
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().kind, host_core::panel_kind::files);
+    EXPECT_EQ(focused().dir, "C:\\Left");
+    EXPECT_EQ(focused().files.items.size(), 3u);
+  });
+  host.press("Enter");
+  open();
+  host.press("Esc");
+  open();
+  EXPECT_EQ(focused().kind, host_core::panel_kind::files);
+  EXPECT_EQ(lines().at(0).rfind("2. Files < C:\\Left", 0), 0u) << lines().at(0);
+}
+
+// Delete is not refused there: the next view takes the panel.
+TEST_P(far3_special_panel, the_view_after_its_own_deleted_one_turns_it_into_a_file_panel) {
+  two_panels();
+  make_dir("C:\\Work", {"w.txt"});
+  start();
+  add_view("C:\\Work");
+  cover_focused();
+  host.press("Del");
+  host.then([&] {
+    EXPECT_EQ(lines().size(), 2u);
+    EXPECT_EQ(focused().kind, host_core::panel_kind::files);
+    EXPECT_EQ(focused().dir, "C:\\Work");
+  });
+  host.press("Esc");
+  open();
+  EXPECT_EQ(focused().kind, host_core::panel_kind::files);
+  EXPECT_EQ(focused().dir, "C:\\Work");
+}
+
+// Its own view, applied again by Ctrl+R, is of its own kind: the panel stays what it is.
+TEST_P(far3_special_panel, its_own_view_applied_again_leaves_it_as_it_is) {
+  two_panels();
+  start();
+  cover_focused();
+  host.press("CtrlR");
+  host.then([&] {
+    EXPECT_EQ(focused().kind, GetParam());
+    EXPECT_EQ(focused().dir, "C:\\Left");
+  });
+  host.press("Esc");
+  open();
+  EXPECT_EQ(focused().kind, GetParam());
 }

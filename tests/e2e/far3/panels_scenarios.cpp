@@ -193,3 +193,70 @@ SCENARIO(far3_a_100000_file_folder_is_previewed_with_one_directory_change_and_no
   CHECK(left.dir == ctx.dir("Третий"));
   dll.exit();
 }
+
+// A folder named with the prefix that lifts the classic limit, as FAR 3 may show one: the view
+// taken there is found where it is and entered again, not sent to C:\ as gone.
+SCENARIO(far3_a_view_of_a_prefixed_folder_past_the_classic_limit_is_entered_again) {
+  const std::string deep = deep_name();
+  ctx.make_dir(deep, {"последний.txt"});
+  ctx.make_dir("Слева", {"a.txt"});
+  ctx.make_dir("Другой");
+  const std::string prefixed = "\\\\?\\" + ctx.dir(deep);
+  ctx.panels("Слева", "Другой");
+  host_core::panel& right = ctx.host->panels[1];
+  CHECK(ctx.host->change_dir(right, prefixed));
+  const int refused_before = sim3::refused_long_paths();
+  sim3::plugin dll(ctx);
+  dll.start();
+  // On the right, a new view committed in its place: the prefixed one is left to walk back to.
+  ctx.host->active = 1;
+  ctx.host->press("CtrlShiftF4");
+  ctx.host->press("Enter");
+  dll.open();
+  ctx.host->change_dir(right, ctx.dir("Другой"));
+  ctx.host->press("Down");
+  ctx.host->then([&] {
+    CHECK(right.dir == prefixed);
+    CHECK(right.files.items.size() == 2);
+  });
+  ctx.host->press("Esc");
+  dll.open();
+  const auto lines = ctx.list()->line_texts();
+  for (const auto& line : lines) std::printf("    line: %s\n", line.c_str());
+  CHECK(lines.size() == 3 && lines[1].rfind("1. Files ", 0) == 0);
+  CHECK(sim3::refused_long_paths() == refused_before);
+  dll.exit();
+}
+
+// The real DLL reads FAR 3's record of a plugin panel's folder, whose texts follow it, in
+// either width: the view is listed by the plugin's own name for the folder, and while it is the
+// focused panel's the list refuses to walk and names the plugin panel.
+SCENARIO(far3_a_plugin_panels_folder_is_listed_as_its_plugin_names_it) {
+  ctx.make_dir("Слева", {"a.txt"});
+  ctx.make_dir("Архивы");
+  ctx.panels("Слева", "Архивы");
+  host_core::panel& right = ctx.host->panels[1];
+  right.open_plugin_panel();
+  right.plugin_dir = {"отчёты\\2024", ctx.dir("Архивы") + "\\копия.zip", "zip"};
+  sim3::plugin dll(ctx);
+  dll.start();
+  ctx.host->press("Esc");
+  dll.open();
+  auto lines = ctx.list()->line_texts();
+  for (const auto& line : lines) std::printf("    line: %s\n", line.c_str());
+  CHECK(lines.size() == 2 && lines[1].rfind("1. Plugin > отчёты\\2024", 0) == 0);
+
+  ctx.host->active = 1;
+  ctx.host->press("Down");
+  ctx.host->then([&] {
+    host_core::far3_dialog* notice = ctx.far3->last_dialog();
+    CHECK(notice && notice != ctx.list() && notice->text(2).find("Plugin") != std::string::npos);
+  });
+  ctx.host->press("Enter");
+  ctx.host->press("Esc");
+  dll.open();
+  lines = ctx.list()->line_texts();
+  CHECK(lines.size() == 2 && lines[0].rfind("1. Plugin > отчёты\\2024", 0) == 0);
+  CHECK(right.kind == host_core::panel_kind::plugin);
+  dll.exit();
+}
