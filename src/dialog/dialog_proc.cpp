@@ -29,7 +29,7 @@ bool on_nt_family() {
 void view_list_dialog_impl::closing(int code) {
   if (code < 0) restore_active_view();
   // A panel in no view's state must not have its slot's view taken from it at the next opening.
-  active_slot->in_step = list.applied_view == active_slot->shown();
+  active_slot->set_in_step(list.applied_view == active_slot->shown());
   // No wake-up may reach the panels after the list.
   stop_ctrl_watch();
   handle = nullptr;

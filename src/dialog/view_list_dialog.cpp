@@ -52,7 +52,7 @@ int view_list_dialog_impl::run() {
   fixed_order = false;
   list.cursor_node = find_view(view_order, active_slot->shown());
   layout(list.cursor_node, 0, 0);
-  list.applied_view = active_slot->in_step ? *list.cursor_node : nullptr;
+  list.applied_view = active_slot->in_step() ? *list.cursor_node : nullptr;
   list.preview_deferred = false;
   return run_list_dialog(width, height, items, list.lines.get(), list.line_count);
 }

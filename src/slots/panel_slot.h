@@ -18,10 +18,12 @@ class panel_slot {
 
   // Whether the panel is in the shown view's state, so that an opening may refresh the view
   // from it; not when the host refused every view the panel was sent to.
-  bool in_step = true;
+  bool in_step() const { return in_step_; }
+  void set_in_step(bool in_step) { in_step_ = in_step; }
 
  private:
   view* view_;  // not owned; may be empty
+  bool in_step_ = true;
 };
 
 }  // namespace far_tolvane

@@ -38,7 +38,7 @@ focus_test test_focus() {
 panel_slot& slot_of(bool left) { return left ? panel_slots.front() : panel_slots.back(); }
 
 // The view a slot's panel may be refreshed into.
-view* in_step_view(const panel_slot& slot) { return slot.in_step ? slot.shown() : nullptr; }
+view* in_step_view(const panel_slot& slot) { return slot.in_step() ? slot.shown() : nullptr; }
 
 // Views are kept in owned_views; the display order gets a plain reference. The caller has
 // reserved the nodes.
