@@ -6,5 +6,5 @@ file(SIZE "${DLL}" size)
 if(size GREATER LIMIT)
   message(FATAL_ERROR "${DLL} is ${size} bytes, more than its limit of ${LIMIT}. Something "
           "linked the static C++ runtime back in: look for library code that can throw, "
-          "formatted output or run-time type information (src/plugin/dll_runtime.cpp says why).")
+          "formatted output or run-time type information (src/binding_common/dll_runtime.cpp says why).")
 endif()

@@ -6,7 +6,7 @@
 // is ended before the dialog closes.
 #pragma once
 
-#include "plugin/periodic_thread.h"
+#include "binding_common/periodic_thread.h"
 
 namespace far_tolvane {
 

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "far170/host_api.h"
+#include "far170/key_macro_table.h"
 #include "host/message_ids.h"
-#include "keymacros/key_macro_table.h"
-#include "plugin/session.h"
+#include "session/session.h"
 
 namespace far_tolvane {
 namespace {
@@ -93,6 +93,9 @@ far_host::HANDLE open_plugin(int, int) {
   return far_host::invalid_handle;
 }
 
-void exit_far() { end_session(); }
+void exit_far() {
+  end_session();
+  key_macro_table.clear();
+}
 
 }  // namespace far_tolvane

@@ -4,8 +4,8 @@
 // between input events; the list then looks at Ctrl there. The thread touches nothing but
 // ACTL_SYNCHRO, which FAR allows from any thread, and it ends before the list closes.
 #include "binding/keys.h"
+#include "binding_common/periodic_thread.h"
 #include "far3/host_api.h"
-#include "plugin/periodic_thread.h"
 
 namespace far_tolvane {
 

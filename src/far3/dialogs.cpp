@@ -5,7 +5,7 @@
 #include "far3/dialogs.h"
 
 #include "binding/dialogs.h"
-#include "binding/record_block.h"
+#include "binding_common/record_block.h"
 #include "dialog/reported_keys.h"
 #include "dialog/view_list_dialog.h"
 #include "far3/host_api.h"

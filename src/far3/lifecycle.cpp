@@ -7,7 +7,7 @@
 #include "far3/dialogs.h"
 #include "far3/host_api.h"
 #include "host/message_ids.h"
-#include "plugin/session.h"
+#include "session/session.h"
 
 namespace far_tolvane {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "plugin/node_pool.h"
+#include "memory/node_pool.h"
 #include "slots/panel_slot.h"
 #include "views/view.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "host/host_char.h"
-#include "plugin/node_pool.h"
+#include "memory/node_pool.h"
 
 namespace far_tolvane {
 

@@ -1,7 +1,7 @@
 // The numbers of the live views: each view gets the smallest free positive number.
 #pragma once
 
-#include "plugin/node_pool.h"
+#include "memory/node_pool.h"
 
 namespace far_tolvane {
 

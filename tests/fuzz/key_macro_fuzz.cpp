@@ -6,8 +6,8 @@
 #include <string>
 
 #include "far170/host_api.h"
+#include "far170/key_macro_table.h"
 #include "host_model/host_model.h"
-#include "keymacros/key_macro_table.h"
 #include "native/fake_windows.h"
 
 namespace {

@@ -11,11 +11,11 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+#include "far170/key_macro_table.h"
 #include "far170/lifecycle.h"
-#include "keymacros/key_macro_table.h"
+#include "memory/node_pool.h"
 #include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
-#include "plugin/node_pool.h"
 #include "slots/view_registry.h"
 
 using namespace far_tolvane;

@@ -1,10 +1,10 @@
 #include <cstring>
 
 #include "far170/host_api.h"
+#include "far170/key_macro_table.h"
 #include "far170/lifecycle.h"
 #include "host/message_ids.h"
 #include "host_core/key_names.h"
-#include "keymacros/key_macro_table.h"
 #include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
 

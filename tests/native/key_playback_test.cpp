@@ -1,6 +1,6 @@
 #include "binding/keys.h"
 #include "dialog/view_list_dialog.h"
-#include "keymacros/key_macro_table.h"
+#include "far170/key_macro_table.h"
 #include "native/plugin_fixture.h"
 
 using namespace far_tolvane;

@@ -6,8 +6,8 @@
 #include <set>
 
 #include "dialog/view_list_dialog.h"
+#include "far170/key_macro_table.h"
 #include "far170/lifecycle.h"
-#include "keymacros/key_macro_table.h"
 #include "slots/view_registry.h"
 #include "views/file_panel_view.h"
 #include "views/view_numbers.h"

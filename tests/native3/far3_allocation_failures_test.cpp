@@ -12,9 +12,9 @@
 
 #include "far3/lifecycle.h"
 #include "host_core/unicode.h"
+#include "memory/node_pool.h"
 #include "native/failing_allocations.h"
 #include "native3/far3_fixture.h"
-#include "plugin/node_pool.h"
 #include "slots/view_registry.h"
 #include "views/view_numbers.h"
 

@@ -1,4 +1,4 @@
-#include "plugin/session.h"
+#include "session/session.h"
 
 #include "dialog/view_list_dialog.h"
 #include "slots/view_registry.h"

@@ -1,4 +1,4 @@
-#include "plugin/periodic_thread.h"
+#include "binding_common/periodic_thread.h"
 
 namespace far_tolvane {
 

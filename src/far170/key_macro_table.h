@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "host/key_codes.h"
-#include "plugin/node_pool.h"
+#include "memory/node_pool.h"
 
 namespace far_tolvane {
 

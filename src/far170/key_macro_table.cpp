@@ -1,4 +1,4 @@
-#include "keymacros/key_macro_table.h"
+#include "far170/key_macro_table.h"
 
 #include <cstring>
 #include <new>
@@ -8,6 +8,11 @@
 #include "host/windows_api.h"
 
 namespace far_tolvane {
+
+// Emptied at ExitFAR, so that no node of it is left to go back to the spare nodes, which another
+// file defines, when the library is unloaded.
+node_map<far_host::key_code, key_macro> key_macro_table;
+
 namespace {
 
 constexpr DWORD user_name_buffer_size = 260;

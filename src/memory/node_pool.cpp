@@ -1,4 +1,4 @@
-#include "plugin/node_pool.h"
+#include "memory/node_pool.h"
 
 #include <new>
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "far170/host_api.h"
-#include "keymacros/key_macro_table.h"
+#include "far170/key_macro_table.h"
 
 namespace far_tolvane {
 namespace {
