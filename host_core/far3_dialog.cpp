@@ -11,13 +11,6 @@
 namespace host_core {
 
 using namespace far3_host;
-// The system's headers name these too.
-using far3_host::BOOL;
-using far3_host::DWORD;
-using far3_host::FILETIME;
-using far3_host::GUID;
-using far3_host::HANDLE;
-using far3_host::RECT;
 
 namespace {
 
