@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/far3_api.h"
 #include "host/windows_api.h"
 
 namespace host_core {
@@ -40,6 +41,29 @@ host_ways far3_ways() {
   ways.wheel_as_mouse = true;
   ways.clips_centred_text = true;
   return ways;
+}
+
+// FAR 3 kept the numbers of the messages it took over, so one name serves both APIs.
+static_assert(DM_CLOSE == far3_host::DM_CLOSE && DM_ENABLEREDRAW == far3_host::DM_ENABLEREDRAW &&
+              DM_MOVEDIALOG == far3_host::DM_MOVEDIALOG &&
+              DM_SETDLGITEM == far3_host::DM_SETDLGITEM && DM_REDRAW == far3_host::DM_REDRAW &&
+              DM_LISTGETCURPOS == far3_host::DM_LISTGETCURPOS &&
+              DM_LISTSETCURPOS == far3_host::DM_LISTSETCURPOS &&
+              DM_RESIZEDIALOG == far3_host::DM_RESIZEDIALOG && DM_LISTSET == far3_host::DM_LISTSET);
+
+const char* shared_dialog_message_name(std::intptr_t msg) {
+  switch (msg) {
+    case DM_CLOSE: return "DM_CLOSE";
+    case DM_ENABLEREDRAW: return "DM_ENABLEREDRAW";
+    case DM_MOVEDIALOG: return "DM_MOVEDIALOG";
+    case DM_SETDLGITEM: return "DM_SETDLGITEM";
+    case DM_REDRAW: return "DM_REDRAW";
+    case DM_LISTGETCURPOS: return "DM_LISTGETCURPOS";
+    case DM_LISTSETCURPOS: return "DM_LISTSETCURPOS";
+    case DM_RESIZEDIALOG: return "DM_RESIZEDIALOG";
+    case DM_LISTSET: return "DM_LISTSET";
+    default: return nullptr;
+  }
 }
 
 dialog_frame::dialog_frame(const dialog_host& host, std::intptr_t x1, std::intptr_t y1,

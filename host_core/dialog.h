@@ -39,6 +39,9 @@ struct host_ways {
 host_ways far175_ways();
 host_ways far3_ways();
 
+// The name of a dialog message that both APIs have, under the same number; null for the others.
+const char* shared_dialog_message_name(std::intptr_t msg);
+
 // What a running dialog needs of the host.
 class dialog_host {
  public:

@@ -144,18 +144,10 @@ const char* command_name(int command) {
 std::string number(long long value) { return std::to_string(value); }
 
 const char* dialog_message_name(std::intptr_t msg) {
+  if (const char* shared = shared_dialog_message_name(msg)) return shared;
   switch (msg) {
-    case DM_CLOSE: return "DM_CLOSE";
-    case DM_ENABLEREDRAW: return "DM_ENABLEREDRAW";
     case DM_GETDLGDATA: return "DM_GETDLGDATA";
-    case DM_MOVEDIALOG: return "DM_MOVEDIALOG";
-    case DM_SETDLGITEM: return "DM_SETDLGITEM";
-    case DM_REDRAW: return "DM_REDRAW";
-    case DM_LISTGETCURPOS: return "DM_LISTGETCURPOS";
-    case DM_LISTSETCURPOS: return "DM_LISTSETCURPOS";
-    case DM_RESIZEDIALOG: return "DM_RESIZEDIALOG";
     case DM_SETINPUTNOTIFY: return "DM_SETINPUTNOTIFY";
-    case DM_LISTSET: return "DM_LISTSET";
     case DM_GETDIALOGINFO: return "DM_GETDIALOGINFO";
     default: return msg >= DM_USER ? "DM_USER" : "DM_UNKNOWN";
   }
