@@ -108,6 +108,16 @@ dialog* model::list_dialog() const {
   return nullptr;
 }
 
+void model::make_up_numbered_files(const std::string& dir, int count) {
+  std::vector<PluginPanelItem> items{make_item("..", 0x10)};
+  char name[16];
+  for (int i = 0; i < count; ++i) {
+    std::snprintf(name, sizeof name, "f%06d.txt", i);
+    items.push_back(make_item(name));
+  }
+  made_up_dirs[dir] = std::move(items);
+}
+
 bool model::read_folder(const std::string& dir, std::vector<host_core::panel_item>& items) {
   const auto made_up = made_up_dirs.find(dir);
   if (made_up != made_up_dirs.end()) {
