@@ -16,7 +16,9 @@ namespace sim {
 // What a scenario's context holds whichever API its simulator speaks.
 struct context_base {
   std::string dll_path;
-  std::string root;  // a scratch folder of real folders, made anew for each scenario
+  // A scratch folder, made anew for each scenario: in the ANSI code page for API 1.70, whose
+  // simulator makes its folders with the narrow calls, in UTF-8 for FAR 3.
+  std::string root;
   host_model::model* host = nullptr;
   int failures = 0;
 
