@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/far3_api.h"
 #include "host/windows_api.h"
 
 namespace host_core {
@@ -42,8 +43,65 @@ host_ways far3_ways() {
   return ways;
 }
 
+// FAR 3 kept the numbers of the messages it took over, so one name serves both APIs.
+static_assert(DM_CLOSE == far3_host::DM_CLOSE && DM_ENABLEREDRAW == far3_host::DM_ENABLEREDRAW &&
+              DM_MOVEDIALOG == far3_host::DM_MOVEDIALOG &&
+              DM_SETDLGITEM == far3_host::DM_SETDLGITEM && DM_REDRAW == far3_host::DM_REDRAW &&
+              DM_LISTGETCURPOS == far3_host::DM_LISTGETCURPOS &&
+              DM_LISTSETCURPOS == far3_host::DM_LISTSETCURPOS &&
+              DM_RESIZEDIALOG == far3_host::DM_RESIZEDIALOG && DM_LISTSET == far3_host::DM_LISTSET);
+
+const char* shared_dialog_message_name(std::intptr_t msg) {
+  switch (msg) {
+    case DM_CLOSE: return "DM_CLOSE";
+    case DM_ENABLEREDRAW: return "DM_ENABLEREDRAW";
+    case DM_MOVEDIALOG: return "DM_MOVEDIALOG";
+    case DM_SETDLGITEM: return "DM_SETDLGITEM";
+    case DM_REDRAW: return "DM_REDRAW";
+    case DM_LISTGETCURPOS: return "DM_LISTGETCURPOS";
+    case DM_LISTSETCURPOS: return "DM_LISTSETCURPOS";
+    case DM_RESIZEDIALOG: return "DM_RESIZEDIALOG";
+    case DM_LISTSET: return "DM_LISTSET";
+    default: return nullptr;
+  }
+}
+
+dialog_frame::dialog_frame(const dialog_host& host, std::intptr_t x1, std::intptr_t y1,
+                           std::intptr_t x2, std::intptr_t y2)
+    : host_(host) {
+  if (x1 == -1 && y1 == -1) {
+    width = static_cast<int>(x2);
+    height = static_cast<int>(y2);
+    centre();
+  } else {
+    x = static_cast<int>(x1);
+    y = static_cast<int>(y1);
+    width = static_cast<int>(x2 - x1 + 1);
+    height = static_cast<int>(y2 - y1 + 1);
+  }
+}
+
+void dialog_frame::centre() {
+  centred = true;
+  const far_host::COORD screen = host_.screen_size();
+  x = (screen.X - width) / 2;
+  y = (screen.Y - height) / 2;
+}
+
+void dialog_frame::move_focus(int step, int count, const std::function<bool(int)>& focusable) {
+  int at = focus >= 0 ? focus : (step > 0 ? count - 1 : 0);
+  for (int i = 0; i < count; ++i) {
+    at = (at + step + count) % count;
+    if (focusable(at)) {
+      focus = at;
+      return;
+    }
+  }
+}
+
 dialog::dialog(dialog_host& host, const dialog_request& request)
-    : x2(request.x2),
+    : dialog_frame(host, request.x1, request.y1, request.x2, request.y2),
+      x2(request.x2),
       y2(request.y2),
       help_topic(request.help_topic),
       flags(request.flags),
@@ -51,16 +109,6 @@ dialog::dialog(dialog_host& host, const dialog_request& request)
       lists(items.size()),
       host_(host),
       proc_(request.proc) {
-  if (request.x1 == -1 && request.y1 == -1) {
-    width = request.x2;
-    height = request.y2;
-    centre();
-  } else {
-    x = request.x1;
-    y = request.y1;
-    width = request.x2 - request.x1 + 1;
-    height = request.y2 - request.y1 + 1;
-  }
   for (std::size_t i = 0; i < items.size(); ++i) {
     const FarDialogItem& item = items[i];
     if (item.Type == DI_LISTBOX && item.ListItems && item.ListItems->Items)
@@ -105,13 +153,6 @@ void dialog::screen_resized() {
   if (centred) centre();
 }
 
-void dialog::centre() {
-  centred = true;
-  const far_host::COORD screen = host_.screen_size();
-  x = (screen.X - width) / 2;
-  y = (screen.Y - height) / 2;
-}
-
 bool dialog::focusable(int index) const {
   const FarDialogItem& item = items[index];
   if (item.Flags & (DIF_HIDDEN | DIF_NOFOCUS)) return false;
@@ -119,15 +160,8 @@ bool dialog::focusable(int index) const {
 }
 
 void dialog::move_focus(int step) {
-  const int count = static_cast<int>(items.size());
-  int at = focus >= 0 ? focus : (step > 0 ? count - 1 : 0);
-  for (int i = 0; i < count; ++i) {
-    at = (at + step + count) % count;
-    if (focusable(at)) {
-      focus = at;
-      return;
-    }
-  }
+  dialog_frame::move_focus(step, static_cast<int>(items.size()),
+                           [this](int index) { return focusable(index); });
 }
 
 LONG_PARAM dialog::default_proc(int msg, int, LONG_PARAM) {

@@ -2,6 +2,8 @@
 // DM_ messages, the DN_ notifications and the host's default handling of keys.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -37,6 +39,9 @@ struct host_ways {
 host_ways far175_ways();
 host_ways far3_ways();
 
+// The name of a dialog message that both APIs have, under the same number; null for the others.
+const char* shared_dialog_message_name(std::intptr_t msg);
+
 // What a running dialog needs of the host.
 class dialog_host {
  public:
@@ -50,6 +55,29 @@ class dialog_host {
   host_ways ways;
 };
 
+// What the dialogs of both APIs share: their place on the screen, and the focus moved over the
+// items that can take it.
+class dialog_frame {
+ public:
+  // Where the dialog is on the screen.
+  int x = 0, y = 0, width = 0, height = 0;
+  bool centred = false;
+  int focus = -1;
+
+ protected:
+  // Placed as the host's dialog call asks: x1 = y1 = -1 centres a dialog x2 wide and y2 high,
+  // other values are its corners.
+  dialog_frame(const dialog_host& host, std::intptr_t x1, std::intptr_t y1, std::intptr_t x2,
+               std::intptr_t y2);
+  void centre();
+  // The focus on the next of `count` items, `step` on and round the end, that can take it; left
+  // where it was when none can.
+  void move_focus(int step, int count, const std::function<bool(int)>& focusable);
+
+ private:
+  const dialog_host& host_;
+};
+
 // DialogEx's arguments.
 struct dialog_request {
   int x1, y1, x2, y2;
@@ -60,7 +88,7 @@ struct dialog_request {
   far_host::FARWINDOWPROC proc;
 };
 
-class dialog {
+class dialog : public dialog_frame {
  public:
   struct list_box {
     std::vector<far_host::FarListItem> lines;
@@ -96,12 +124,8 @@ class dialog {
   int x2, y2;
   std::string help_topic;
   far_host::DWORD flags;
-  // Where the dialog is on the screen.
-  int x = 0, y = 0, width = 0, height = 0;
-  bool centred = false;
   std::vector<far_host::FarDialogItem> items;
   std::vector<list_box> lists;  // one for each item; only list box items use theirs
-  int focus = -1;
   int redraw_off = 0;
   bool closed = false;
   int exit_code = -1;
@@ -119,7 +143,6 @@ class dialog {
   void move_focus(int step);
   bool focusable(int index) const;
   void set_list_pos(int index, int select, int top);
-  void centre();
 
   dialog_host& host_;
   far_host::FARWINDOWPROC proc_;

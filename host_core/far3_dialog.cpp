@@ -11,13 +11,6 @@
 namespace host_core {
 
 using namespace far3_host;
-// The system's headers name these too.
-using far3_host::BOOL;
-using far3_host::DWORD;
-using far3_host::FILETIME;
-using far3_host::GUID;
-using far3_host::HANDLE;
-using far3_host::RECT;
 
 namespace {
 
@@ -30,22 +23,13 @@ std::wstring copied(const wchar_t* text) { return text ? std::wstring(text) : st
 }  // namespace
 
 far3_dialog::far3_dialog(far3_table& table, const far3_dialog_request& request)
-    : id(request.id),
+    : dialog_frame(table.owner(), request.x1, request.y1, request.x2, request.y2),
+      id(request.id),
       help_topic(request.help_topic),
       flags(request.flags),
       param(request.param),
       table_(table),
       proc_(request.proc) {
-  if (request.x1 == -1 && request.y1 == -1) {
-    width = static_cast<int>(request.x2);
-    height = static_cast<int>(request.y2);
-    centre();
-  } else {
-    x = static_cast<int>(request.x1);
-    y = static_cast<int>(request.y1);
-    width = static_cast<int>(request.x2 - request.x1 + 1);
-    height = static_cast<int>(request.y2 - request.y1 + 1);
-  }
   for (std::size_t i = 0; i < request.count; ++i) {
     far3_item item;
     item.record = request.items[i];
@@ -123,22 +107,8 @@ bool far3_dialog::is_list(std::intptr_t index) const {
 }
 
 void far3_dialog::move_focus(int step) {
-  const int count = static_cast<int>(items.size());
-  int at = focus >= 0 ? focus : (step > 0 ? count - 1 : 0);
-  for (int i = 0; i < count; ++i) {
-    at = (at + step + count) % count;
-    if (focusable(at)) {
-      focus = at;
-      return;
-    }
-  }
-}
-
-void far3_dialog::centre() {
-  centred = true;
-  const far_host::COORD screen = table_.owner().screen_size();
-  x = (screen.X - width) / 2;
-  y = (screen.Y - height) / 2;
+  dialog_frame::move_focus(step, static_cast<int>(items.size()),
+                           [this](int index) { return focusable(index); });
 }
 
 std::intptr_t far3_dialog::default_answer(std::intptr_t msg, void* param2) {

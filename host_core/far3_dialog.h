@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/far3_api.h"
+#include "host_core/dialog.h"
 
 namespace host_core {
 
@@ -40,7 +41,7 @@ struct far3_dialog_request {
   void* param = nullptr;
 };
 
-class far3_dialog {
+class far3_dialog : public dialog_frame {
  public:
   far3_dialog(far3_table& table, const far3_dialog_request& request);
 
@@ -62,10 +63,7 @@ class far3_dialog {
   far3_host::GUID id;
   std::string help_topic;
   far3_host::FARDIALOGFLAGS flags;
-  int x = 0, y = 0, width = 0, height = 0;
-  bool centred = false;
   std::vector<far3_item> items;
-  int focus = -1;
   // FAR 3's redraw counter: 0 draws, each DM_ENABLEREDRAW FALSE takes one off.
   int redraw_counter = 0;
   bool initialising = false, initialised = false, running = false, closed = false, freed = false;
@@ -100,7 +98,6 @@ class far3_dialog {
   void user_move(int index, std::intptr_t select, int direction);
   void draw_self();
   void note_reserved(const far3_host::FarDialogItem& record);
-  void centre();
 
   far3_table& table_;
   far3_host::FARWINDOWPROC proc_;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "host_core/far3_entries.h"
 #include "host_core/far3_keys.h"
 #include "host_core/language_files.h"
 #include "host_core/paths.h"
@@ -14,12 +15,8 @@ namespace host_core {
 
 using namespace far3_host;
 // The system's headers name these too.
-using far3_host::BOOL;
-using far3_host::DWORD;
-using far3_host::FILETIME;
 using far3_host::GUID;
 using far3_host::HANDLE;
-using far3_host::RECT;
 
 namespace {
 
@@ -32,57 +29,60 @@ bool size_taken(const Record& record) {
   return record.StructSize >= sizeof(Record) && record.StructSize <= largest_record;
 }
 
-const wchar_t* FARAPI table_get_msg(const GUID* plugin, std::intptr_t id) {
-  return current->get_msg(plugin, id);
-}
-std::intptr_t FARAPI table_message(const GUID* plugin, const GUID* id, FARMESSAGEFLAGS flags,
-                                   const wchar_t* help, const wchar_t* const* items,
-                                   std::size_t count, std::intptr_t buttons) {
-  return current->message(plugin, id, flags, help, items, count, buttons);
-}
-std::intptr_t FARAPI table_panel_control(HANDLE panel, FILE_CONTROL_COMMANDS command,
-                                         std::intptr_t param1, void* param2) {
-  return current->panel_control(panel, command, param1, param2);
-}
-std::intptr_t FARAPI table_adv_control(const GUID* plugin, ADVANCED_CONTROL_COMMANDS command,
-                                       std::intptr_t param1, void* param2) {
-  return current->adv_control(plugin, command, param1, param2);
-}
-HANDLE FARAPI table_dialog_init(const GUID* plugin, const GUID* id, std::intptr_t x1,
-                                std::intptr_t y1, std::intptr_t x2, std::intptr_t y2,
-                                const wchar_t* help, const FarDialogItem* items, std::size_t count,
-                                std::intptr_t reserved, FARDIALOGFLAGS flags, FARWINDOWPROC proc,
-                                void* param) {
-  if (reserved) current->owner().reserved_not_zero.emplace_back("DialogInit reserved");
-  far3_dialog_request request;
-  if (id) request.id = *id;
-  request.x1 = x1;
-  request.y1 = y1;
-  request.x2 = x2;
-  request.y2 = y2;
-  request.help_topic = utf8_of(help);
-  request.items = items;
-  request.count = count;
-  request.flags = flags;
-  request.proc = proc;
-  request.param = param;
-  if (!id) {
-    // FAR reads the GUID through the pointer.
-    current->fault("DialogInit without a dialog GUID");
-    return invalid_handle;
+// The table's entries: each calls the table last made.
+struct table_entries {
+  static const wchar_t* FARAPI get_msg(const GUID* plugin, std::intptr_t id) {
+    return current->get_msg(plugin, id);
   }
-  return current->dialog_init(plugin, request);
-}
-std::intptr_t FARAPI table_dialog_run(HANDLE dialog) { return current->dialog_run(dialog); }
-void FARAPI table_dialog_free(HANDLE dialog) { current->dialog_free(dialog); }
-std::intptr_t FARAPI table_send_dlg_message(HANDLE dialog, std::intptr_t msg, std::intptr_t param1,
-                                            void* param2) {
-  return current->send_dlg_message(dialog, msg, param1, param2);
-}
-std::intptr_t FARAPI table_def_dlg_proc(HANDLE dialog, std::intptr_t msg, std::intptr_t param1,
-                                        void* param2) {
-  return current->def_dlg_proc(dialog, msg, param1, param2);
-}
+  static std::intptr_t FARAPI message(const GUID* plugin, const GUID* id, FARMESSAGEFLAGS flags,
+                                      const wchar_t* help, const wchar_t* const* items,
+                                      std::size_t count, std::intptr_t buttons) {
+    return current->message(plugin, id, flags, help, items, count, buttons);
+  }
+  static std::intptr_t FARAPI panel_control(HANDLE panel, FILE_CONTROL_COMMANDS command,
+                                            std::intptr_t param1, void* param2) {
+    return current->panel_control(panel, command, param1, param2);
+  }
+  static std::intptr_t FARAPI adv_control(const GUID* plugin, ADVANCED_CONTROL_COMMANDS command,
+                                          std::intptr_t param1, void* param2) {
+    return current->adv_control(plugin, command, param1, param2);
+  }
+  static HANDLE FARAPI dialog_init(const GUID* plugin, const GUID* id, std::intptr_t x1,
+                                   std::intptr_t y1, std::intptr_t x2, std::intptr_t y2,
+                                   const wchar_t* help, const FarDialogItem* items,
+                                   std::size_t count, std::intptr_t reserved, FARDIALOGFLAGS flags,
+                                   FARWINDOWPROC proc, void* param) {
+    if (reserved) current->owner().reserved_not_zero.emplace_back("DialogInit reserved");
+    far3_dialog_request request;
+    if (id) request.id = *id;
+    request.x1 = x1;
+    request.y1 = y1;
+    request.x2 = x2;
+    request.y2 = y2;
+    request.help_topic = utf8_of(help);
+    request.items = items;
+    request.count = count;
+    request.flags = flags;
+    request.proc = proc;
+    request.param = param;
+    if (!id) {
+      // FAR reads the GUID through the pointer.
+      current->fault("DialogInit without a dialog GUID");
+      return invalid_handle;
+    }
+    return current->dialog_init(plugin, request);
+  }
+  static std::intptr_t FARAPI dialog_run(HANDLE dialog) { return current->dialog_run(dialog); }
+  static void FARAPI dialog_free(HANDLE dialog) { current->dialog_free(dialog); }
+  static std::intptr_t FARAPI send_dlg_message(HANDLE dialog, std::intptr_t msg,
+                                               std::intptr_t param1, void* param2) {
+    return current->send_dlg_message(dialog, msg, param1, param2);
+  }
+  static std::intptr_t FARAPI def_dlg_proc(HANDLE dialog, std::intptr_t msg, std::intptr_t param1,
+                                           void* param2) {
+    return current->def_dlg_proc(dialog, msg, param1, param2);
+  }
+};
 
 // The path's root: "C:\", or "\\server\share\" for a network path.
 std::size_t root_length(const std::u16string& path) {
@@ -148,18 +148,10 @@ const char* command_name(int command) {
 std::string number(long long value) { return std::to_string(value); }
 
 const char* dialog_message_name(std::intptr_t msg) {
+  if (const char* shared = shared_dialog_message_name(msg)) return shared;
   switch (msg) {
-    case DM_CLOSE: return "DM_CLOSE";
-    case DM_ENABLEREDRAW: return "DM_ENABLEREDRAW";
     case DM_GETDLGDATA: return "DM_GETDLGDATA";
-    case DM_MOVEDIALOG: return "DM_MOVEDIALOG";
-    case DM_SETDLGITEM: return "DM_SETDLGITEM";
-    case DM_REDRAW: return "DM_REDRAW";
-    case DM_LISTGETCURPOS: return "DM_LISTGETCURPOS";
-    case DM_LISTSETCURPOS: return "DM_LISTSETCURPOS";
-    case DM_RESIZEDIALOG: return "DM_RESIZEDIALOG";
     case DM_SETINPUTNOTIFY: return "DM_SETINPUTNOTIFY";
-    case DM_LISTSET: return "DM_LISTSET";
     case DM_GETDIALOGINFO: return "DM_GETDIALOGINFO";
     default: return msg >= DM_USER ? "DM_USER" : "DM_UNKNOWN";
   }
@@ -242,16 +234,8 @@ PluginStartupInfo far3_table::startup_info(const std::string& module_name) {
   PluginStartupInfo info{};
   info.StructSize = sizeof info;
   info.ModuleName = module.c_str();
-  info.Message = table_message;
-  info.GetMsg = table_get_msg;
-  info.PanelControl = table_panel_control;
   info.FSF = &standard_functions;
-  info.AdvControl = table_adv_control;
-  info.DialogInit = table_dialog_init;
-  info.DialogRun = table_dialog_run;
-  info.DialogFree = table_dialog_free;
-  info.SendDlgMessage = table_send_dlg_message;
-  info.DefDlgProc = table_def_dlg_proc;
+  set_far3_entries<table_entries>(info);
   return info;
 }
 

@@ -207,14 +207,8 @@ class far3_rig {
 
  private:
   void make_folder(const std::string& dir) {
-    std::vector<far_host::PluginPanelItem> items{host_core::make_item("..", 0x10)};
-    char name[16];
-    for (int i = 0; i < files_; ++i) {
-      std::snprintf(name, sizeof name, "f%06d.txt", i);
-      items.push_back(host_core::make_item(name));
-    }
     win.add_dir(dir);
-    host.made_up_dirs[dir] = std::move(items);
+    host.make_up_numbered_files(dir, files_);
   }
 
   void select_spread(host_core::panel& shown) const {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "host_core/far3_entries.h"
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <x86intrin.h>
 #endif
@@ -142,69 +144,76 @@ std::intptr_t FARAPI metered_proc(HANDLE dialog, std::intptr_t msg, std::intptr_
   return proc(dialog, msg, param1, param2);
 }
 
-const wchar_t* FARAPI get_msg(const GUID* plugin, std::intptr_t id) {
-  const host_entry entry("GetMsg");
-  return host_table.GetMsg(plugin, id);
-}
+// The table's entries, each metered on its way to the host's.
+struct metered_entries {
+  static const wchar_t* FARAPI get_msg(const GUID* plugin, std::intptr_t id) {
+    const host_entry entry("GetMsg");
+    return host_table.GetMsg(plugin, id);
+  }
 
-std::intptr_t FARAPI message(const GUID* plugin, const GUID* id, far3_host::FARMESSAGEFLAGS flags,
-                             const wchar_t* help, const wchar_t* const* items, std::size_t count,
-                             std::intptr_t buttons) {
-  const host_entry entry("Message");
-  return host_table.Message(plugin, id, flags, help, items, count, buttons);
-}
+  static std::intptr_t FARAPI message(const GUID* plugin, const GUID* id,
+                                      far3_host::FARMESSAGEFLAGS flags, const wchar_t* help,
+                                      const wchar_t* const* items, std::size_t count,
+                                      std::intptr_t buttons) {
+    const host_entry entry("Message");
+    return host_table.Message(plugin, id, flags, help, items, count, buttons);
+  }
 
-std::intptr_t FARAPI panel_control(HANDLE panel, far3_host::FILE_CONTROL_COMMANDS command,
-                                   std::intptr_t param1, void* param2) {
-  const call_kind kind = kind_of(command);
-  if (kind == call_kind::other) {
-    const host_entry entry(name_of(command));
+  static std::intptr_t FARAPI panel_control(HANDLE panel, far3_host::FILE_CONTROL_COMMANDS command,
+                                            std::intptr_t param1, void* param2) {
+    const call_kind kind = kind_of(command);
+    if (kind == call_kind::other) {
+      const host_entry entry(name_of(command));
+      return host_table.PanelControl(panel, command, param1, param2);
+    }
+    const host_entry entry(kind);
     return host_table.PanelControl(panel, command, param1, param2);
   }
-  const host_entry entry(kind);
-  return host_table.PanelControl(panel, command, param1, param2);
-}
 
-std::intptr_t FARAPI adv_control(const GUID* plugin, far3_host::ADVANCED_CONTROL_COMMANDS command,
-                                 std::intptr_t param1, void* param2) {
-  const host_entry entry(name_of_advanced(command));
-  return host_table.AdvControl(plugin, command, param1, param2);
-}
+  static std::intptr_t FARAPI adv_control(const GUID* plugin,
+                                          far3_host::ADVANCED_CONTROL_COMMANDS command,
+                                          std::intptr_t param1, void* param2) {
+    const host_entry entry(name_of_advanced(command));
+    return host_table.AdvControl(plugin, command, param1, param2);
+  }
 
-HANDLE FARAPI dialog_init(const GUID* plugin, const GUID* id, std::intptr_t x1, std::intptr_t y1,
-                          std::intptr_t x2, std::intptr_t y2, const wchar_t* help,
-                          const far3_host::FarDialogItem* items, std::size_t count,
-                          std::intptr_t reserved, far3_host::FARDIALOGFLAGS flags,
-                          FARWINDOWPROC proc, void* param) {
-  const host_entry entry("DialogInit");
-  const HANDLE made = host_table.DialogInit(plugin, id, x1, y1, x2, y2, help, items, count,
-                                            reserved, flags, proc ? metered_proc : nullptr, param);
-  if (made != far3_host::invalid_handle && proc) dialog_procs[made] = proc;
-  return made;
-}
+  static HANDLE FARAPI dialog_init(const GUID* plugin, const GUID* id, std::intptr_t x1,
+                                   std::intptr_t y1, std::intptr_t x2, std::intptr_t y2,
+                                   const wchar_t* help, const far3_host::FarDialogItem* items,
+                                   std::size_t count, std::intptr_t reserved,
+                                   far3_host::FARDIALOGFLAGS flags, FARWINDOWPROC proc,
+                                   void* param) {
+    const host_entry entry("DialogInit");
+    const HANDLE made =
+        host_table.DialogInit(plugin, id, x1, y1, x2, y2, help, items, count, reserved, flags,
+                              proc ? metered_proc : nullptr, param);
+    if (made != far3_host::invalid_handle && proc) dialog_procs[made] = proc;
+    return made;
+  }
 
-std::intptr_t FARAPI dialog_run(HANDLE dialog) {
-  const host_entry entry("DialogRun");
-  return host_table.DialogRun(dialog);
-}
+  static std::intptr_t FARAPI dialog_run(HANDLE dialog) {
+    const host_entry entry("DialogRun");
+    return host_table.DialogRun(dialog);
+  }
 
-void FARAPI dialog_free(HANDLE dialog) {
-  const host_entry entry("DialogFree");
-  host_table.DialogFree(dialog);
-  dialog_procs.erase(dialog);
-}
+  static void FARAPI dialog_free(HANDLE dialog) {
+    const host_entry entry("DialogFree");
+    host_table.DialogFree(dialog);
+    dialog_procs.erase(dialog);
+  }
 
-std::intptr_t FARAPI send_dlg_message(HANDLE dialog, std::intptr_t msg, std::intptr_t param1,
-                                      void* param2) {
-  const host_entry entry(call_kind::dialog_message);
-  return host_table.SendDlgMessage(dialog, msg, param1, param2);
-}
+  static std::intptr_t FARAPI send_dlg_message(HANDLE dialog, std::intptr_t msg,
+                                               std::intptr_t param1, void* param2) {
+    const host_entry entry(call_kind::dialog_message);
+    return host_table.SendDlgMessage(dialog, msg, param1, param2);
+  }
 
-std::intptr_t FARAPI def_dlg_proc(HANDLE dialog, std::intptr_t msg, std::intptr_t param1,
-                                  void* param2) {
-  const host_entry entry("DefDlgProc");
-  return host_table.DefDlgProc(dialog, msg, param1, param2);
-}
+  static std::intptr_t FARAPI def_dlg_proc(HANDLE dialog, std::intptr_t msg, std::intptr_t param1,
+                                           void* param2) {
+    const host_entry entry("DefDlgProc");
+    return host_table.DefDlgProc(dialog, msg, param1, param2);
+  }
+};
 
 wchar_t* FARAPI trunc_path_str(wchar_t* text, std::intptr_t max_length) {
   const host_entry entry("TruncPathStr");
@@ -241,15 +250,7 @@ const far3_host::PluginStartupInfo& metered_table(const far3_host::PluginStartup
   plugin_table = host;
   plugin_functions = host_functions;
   plugin_table.FSF = host.FSF ? &plugin_functions : nullptr;
-  plugin_table.GetMsg = get_msg;
-  plugin_table.Message = message;
-  plugin_table.PanelControl = panel_control;
-  plugin_table.AdvControl = adv_control;
-  plugin_table.DialogInit = dialog_init;
-  plugin_table.DialogRun = dialog_run;
-  plugin_table.DialogFree = dialog_free;
-  plugin_table.SendDlgMessage = send_dlg_message;
-  plugin_table.DefDlgProc = def_dlg_proc;
+  host_core::set_far3_entries<metered_entries>(plugin_table);
   if (host_functions.TruncPathStr) plugin_functions.TruncPathStr = trunc_path_str;
   if (host_functions.FarInputRecordToName)
     plugin_functions.FarInputRecordToName = input_record_to_name;

@@ -1,24 +1,9 @@
 #include "e2e/sim.h"
 #include "host_core/real_folders.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-
 namespace sim {
 
 const char key_macro_area[] = "Software\\Far\\KeyMacros\\Tolvane";
-
-std::vector<scenario>& registry() {
-  static std::vector<scenario> all;
-  return all;
-}
-
-void context::check(bool ok, const char* what, const char* file, int line) {
-  if (ok) return;
-  ++failures;
-  std::printf("    failed: %s (%s:%d)\n", what, file, line);
-}
 
 void context::make_dir(const std::string& name, std::vector<std::string> files) {
   CreateDirectoryA(dir(name).c_str(), nullptr);
@@ -42,23 +27,6 @@ void delete_registry_tree(const std::string& path) {
 
 namespace {
 
-void remove_tree(const std::string& dir) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      if (!std::strcmp(found.cFileName, ".") || !std::strcmp(found.cFileName, "..")) continue;
-      const std::string path = dir + "\\" + found.cFileName;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        remove_tree(path);
-      else
-        DeleteFileA(path.c_str());
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(dir.c_str());
-}
-
 // FAR 3 calls a waiting dialog only for input: a Ctrl tap the plugin wrote into the console
 // reaches it as Ctrl alone. Waits a little for one, taking whatever the console holds.
 bool console_tapped_ctrl() {
@@ -77,32 +45,28 @@ bool console_tapped_ctrl() {
   return false;
 }
 
-std::string folder_of(const std::string& path) {
-  const std::size_t cut = path.find_last_of("\\/");
-  return cut == std::string::npos ? "." : path.substr(0, cut);
-}
-
 }  // namespace
 
 }  // namespace sim
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::printf("usage: host_sim Tolvane.dll [scenario]\n");
-    return 2;
-  }
+  if (argc < 2) return sim::usage("host_sim");
+  // The scenarios make their folders with the calls of the file APIs' code page; the run clears
+  // the same folder with the wide ones.
   char temp[MAX_PATH];
   GetTempPathA(sizeof temp, temp);
   const std::string root = std::string(temp) + "tolvane-e2e";
-  int passed = 0, failed = 0;
-  for (const auto& each : sim::registry()) {
-    if (argc > 2 && std::strcmp(argv[2], each.name) != 0) continue;
-    sim::remove_tree(root);
-    CreateDirectoryA(root.c_str(), nullptr);
+  wchar_t wide_temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, wide_temp);
+  sim::run_settings settings;
+  settings.only = argc > 2 ? argv[2] : nullptr;
+  settings.scratch = std::wstring(wide_temp) + L"tolvane-e2e";
+  settings.summary = "e2e";
+  settings.reset = [] {
     sim::delete_registry_tree(sim::key_macro_area);
     SetEnvironmentVariableA("FARUSER", nullptr);
-    host_core::set_ctrl_key(false);
-
+  };
+  return sim::run_scenarios<sim::context>(settings, [&](const sim::scenario<sim::context>& each) {
     host_model::model host;
     host.load_language_file(sim::folder_of(argv[1]) + "\\TolvaneEng.lng");
     host.read_dir = [](const std::string& dir, std::vector<far_host::PluginPanelItem>& items) {
@@ -113,19 +77,8 @@ int main(int argc, char** argv) {
     // The keys come from the scenario: what the terminal puts in the console is no key typed
     // ahead, and a host would have read it.
     host.taking_key = [] { FlushConsoleInputBuffer(GetStdHandle(STD_INPUT_HANDLE)); };
-    sim::context ctx{argv[1], root, &host, 0};
-    std::printf("%s\n", each.name);
+    sim::context ctx{{argv[1], root, &host, 0}};
     each.run(ctx);
-    if (ctx.failures) {
-      ++failed;
-      std::printf("FAILED %s\n", each.name);
-    } else {
-      ++passed;
-    }
-    std::fflush(stdout);
-  }
-  sim::remove_tree(root);
-  sim::delete_registry_tree(sim::key_macro_area);
-  std::printf("e2e: %d passed, %d failed\n", passed, failed);
-  return failed ? 1 : 0;
+    return ctx.failures;
+  });
 }

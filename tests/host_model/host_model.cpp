@@ -32,19 +32,8 @@ const char* command_name(int command) {
 }
 
 const char* dialog_message_name(int msg) {
-  switch (msg) {
-    case DM_CLOSE: return "DM_CLOSE";
-    case DM_ENABLEREDRAW: return "DM_ENABLEREDRAW";
-    case DM_MOVEDIALOG: return "DM_MOVEDIALOG";
-    case DM_SETDLGITEM: return "DM_SETDLGITEM";
-    case DM_REDRAW: return "DM_REDRAW";
-    case DM_LISTGETCURPOS: return "DM_LISTGETCURPOS";
-    case DM_LISTSETCURPOS: return "DM_LISTSETCURPOS";
-    case DM_RESIZEDIALOG: return "DM_RESIZEDIALOG";
-    case DM_LISTSET: return "DM_LISTSET";
-    case DM_LISTSETMOUSEREACTION: return "DM_LISTSETMOUSEREACTION";
-    default: return "DM_UNKNOWN";
-  }
+  if (const char* shared = host_core::shared_dialog_message_name(msg)) return shared;
+  return msg == DM_LISTSETMOUSEREACTION ? "DM_LISTSETMOUSEREACTION" : "DM_UNKNOWN";
 }
 
 bool reserved_params_zero(int msg, int param1, LONG_PARAM param2) {
@@ -117,6 +106,16 @@ dialog* model::list_dialog() const {
   for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it)
     if ((*it)->help_topic == "Panel_list") return it->get();
   return nullptr;
+}
+
+void model::make_up_numbered_files(const std::string& dir, int count) {
+  std::vector<PluginPanelItem> items{make_item("..", 0x10)};
+  char name[16];
+  for (int i = 0; i < count; ++i) {
+    std::snprintf(name, sizeof name, "f%06d.txt", i);
+    items.push_back(make_item(name));
+  }
+  made_up_dirs[dir] = std::move(items);
 }
 
 bool model::read_folder(const std::string& dir, std::vector<host_core::panel_item>& items) {

@@ -109,6 +109,8 @@ class model : public host_core::host {
   std::function<bool(const std::string&, std::vector<far_host::PluginPanelItem>&)> read_dir;
   // Folders whose items a scenario makes up, texts and all, instead of list_dir's plain names.
   std::map<std::string, std::vector<far_host::PluginPanelItem>> made_up_dirs;
+  // A made-up folder of ".." and `count` files named f000000.txt, f000001.txt and on.
+  void make_up_numbered_files(const std::string& dir, int count);
   std::function<void(bool)> set_ctrl;
   // Whether the plugin's thread taps Ctrl into the console: a host without idle notices then
   // hands the dialog Ctrl alone where it would have been idle.

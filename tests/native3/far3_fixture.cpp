@@ -1,7 +1,5 @@
 #include "native3/far3_fixture.h"
 
-#include <cstdio>
-
 #include "far3/host_api.h"
 #include "far3/lifecycle.h"
 #include "slots/view_registry.h"
@@ -73,14 +71,8 @@ void far3_test::make_dir(const std::string& dir, const std::vector<std::string>&
 }
 
 void far3_test::make_big_dir(const std::string& dir, int count) {
-  std::vector<far_host::PluginPanelItem> items{host_core::make_item("..", 0x10)};
-  char name[16];
-  for (int i = 0; i < count; ++i) {
-    std::snprintf(name, sizeof name, "f%06d.txt", i);
-    items.push_back(host_core::make_item(name));
-  }
   win.add_dir(dir);
-  host.made_up_dirs[dir] = std::move(items);
+  host.make_up_numbered_files(dir, count);
 }
 
 far_tolvane::view* far3_test::add_view(const std::string& dir,

@@ -2,6 +2,7 @@
 // fault it hides would pass them.
 #include <cstring>
 #include <cwchar>
+#include <tuple>
 
 #include "host_core/far3_keys.h"
 #include "host_core/unicode.h"
@@ -41,6 +42,15 @@ class far3_host_model : public far3_test {
   }
   static const PluginPanelItem& as_item(const std::vector<std::uint64_t>& block) {
     return *reinterpret_cast<const PluginPanelItem*>(block.data());
+  }
+  // A list box of the lines from x1, y1 to x2, y2.
+  static FarDialogItem list_box(FarList& lines, std::intptr_t x1, std::intptr_t y1,
+                                std::intptr_t x2, std::intptr_t y2) {
+    FarDialogItem item{};
+    item.Type = DI_LISTBOX;
+    std::tie(item.X1, item.Y1, item.X2, item.Y2) = std::tie(x1, y1, x2, y2);
+    item.ListItems = &lines;
+    return item;
   }
 
   PluginStartupInfo table{};
@@ -322,12 +332,7 @@ TEST_F(far3_host_model, input_records_reach_the_procedure_as_far_3_hands_them_on
   items[0].Type = DI_DOUBLEBOX;
   items[0].X2 = 19;
   items[0].Y2 = 6;
-  items[1].Type = DI_LISTBOX;
-  items[1].X1 = 1;
-  items[1].Y1 = 1;
-  items[1].X2 = 18;
-  items[1].Y2 = 5;
-  items[1].ListItems = &list;
+  items[1] = list_box(list, 1, 1, 18, 5);
   const GUID id{9, 9, 9, {9, 9, 9, 9, 9, 9, 9, 9}};
   const HANDLE dialog = table.DialogInit(&far3.plugin_guid, &id, -1, -1, 20, 7, nullptr, items, 2,
                                          0, 0, recording_proc, nullptr);
@@ -382,11 +387,7 @@ TEST_F(far3_host_model, the_wheel_makes_a_key_only_of_whole_notches) {
   FarListItem lines[5] = {
       {0, L"1", 0, 0}, {0, L"2", 0, 0}, {0, L"3", 0, 0}, {0, L"4", 0, 0}, {0, L"5", 0, 0}};
   FarList list{sizeof list, 5, lines};
-  FarDialogItem items[1]{};
-  items[0].Type = DI_LISTBOX;
-  items[0].X2 = 18;
-  items[0].Y2 = 6;
-  items[0].ListItems = &list;
+  FarDialogItem items[1]{list_box(list, 0, 0, 18, 6)};
   const GUID id{9, 9, 9, {9, 9, 9, 9, 9, 9, 9, 8}};
   const HANDLE dialog = table.DialogInit(&far3.plugin_guid, &id, -1, -1, 20, 7, nullptr, items, 1,
                                          0, 0, wheel_proc, nullptr);

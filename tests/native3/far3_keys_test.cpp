@@ -26,6 +26,23 @@ class far3_keys : public far3_test {
       EXPECT_EQ(focused().dir, dir);
     });
   }
+  // Ctrl+` twice and Ctrl+Shift+` once: down to C:\V2 and back up to C:\V1.
+  void walk_with_the_key_under_esc() {
+    host.press("Ctrl`");
+    expect_at(2, "C:\\V1");
+    host.press("Ctrl`");
+    expect_at(3, "C:\\V2");
+    host.press("CtrlShift`");
+    expect_at(2, "C:\\V1");
+  }
+  // A switch to `dir` committed: the focused panel there, and its view first in the list opened
+  // again, as `line` begins.
+  void expect_committed(const std::string& dir, const std::string& line) {
+    EXPECT_EQ(focused().dir, dir);
+    host.press("Esc");
+    open();
+    EXPECT_EQ(lines().at(0).rfind(line, 0), 0u) << lines().at(0);
+  }
 };
 
 }  // namespace
@@ -54,12 +71,7 @@ TEST_F(far3_keys, grey_keys_and_their_numpad_twins_walk_alike) {
 
 TEST_F(far3_keys, ctrl_with_the_key_under_esc_and_the_wheel_walk) {
   start_with_views();
-  host.press("Ctrl`");
-  expect_at(2, "C:\\V1");
-  host.press("Ctrl`");
-  expect_at(3, "C:\\V2");
-  host.press("CtrlShift`");
-  expect_at(2, "C:\\V1");
+  walk_with_the_key_under_esc();
   host.wheel_turn(-120);
   expect_at(3, "C:\\V2");
   host.wheel_turn(120);
@@ -84,10 +96,7 @@ TEST_F(far3_keys, enter_commits_and_esc_puts_the_panels_own_view_back) {
   host.press("Down");
   host.press("NumEnter");
   open();
-  EXPECT_EQ(focused().dir, "C:\\V1");
-  host.press("Esc");
-  open();
-  EXPECT_EQ(lines().at(0).rfind("3. Files < C:\\V1", 0), 0u) << lines().at(0);
+  expect_committed("C:\\V1", "3. Files < C:\\V1");
 }
 
 TEST_F(far3_keys, quick_switch_commits_when_ctrl_goes_up_in_the_console) {
@@ -101,10 +110,7 @@ TEST_F(far3_keys, quick_switch_commits_when_ctrl_goes_up_in_the_console) {
   open();
   EXPECT_TRUE(list().closed);
   EXPECT_EQ(list().exit_code, 0);
-  EXPECT_EQ(focused().dir, "C:\\V2");
-  host.press("Esc");
-  open();
-  EXPECT_EQ(lines().at(0).rfind("4. Files < C:\\V2", 0), 0u) << lines().at(0);
+  expect_committed("C:\\V2", "4. Files < C:\\V2");
 }
 
 TEST_F(far3_keys, quick_switch_commits_when_a_synchro_notice_finds_ctrl_up) {
@@ -291,12 +297,7 @@ TEST_F(far3_keys, ctrl_with_the_key_under_esc_walks_on_every_layout) {
        {host_core::keyboard_layout::us, host_core::keyboard_layout::uk,
         host_core::keyboard_layout::german, host_core::keyboard_layout::french}) {
     host.layout = layout;
-    host.press("Ctrl`");
-    expect_at(2, "C:\\V1");
-    host.press("Ctrl`");
-    expect_at(3, "C:\\V2");
-    host.press("CtrlShift`");
-    expect_at(2, "C:\\V1");
+    walk_with_the_key_under_esc();
     host.press("Esc");
     open();
     EXPECT_EQ(focused().dir, "C:\\Left") << static_cast<int>(layout);

@@ -26,28 +26,24 @@ struct unix_window_size {
 };
 
 bool terminal_size(unix_window_size& size) {
-#if defined(__i386__)
-  constexpr int sys_ioctl = 54;
   constexpr unsigned long get_window_size = 0x5413;
-  int result = -1;
+  long result = -1;
+#if defined(__i386__)
+  constexpr long sys_ioctl = 54;
   __asm__ volatile("int $0x80"
                    : "=a"(result)
                    : "a"(sys_ioctl), "b"(0), "c"(get_window_size), "d"(&size)
                    : "memory");
-  return result == 0 && size.columns > 0 && size.rows > 0;
 #elif defined(__x86_64__)
   constexpr long sys_ioctl = 16;
-  constexpr unsigned long get_window_size = 0x5413;
-  long result = -1;
   __asm__ volatile("syscall"
                    : "=a"(result)
                    : "a"(sys_ioctl), "D"(0L), "S"(get_window_size), "d"(&size)
                    : "rcx", "r11", "memory");
-  return result == 0 && size.columns > 0 && size.rows > 0;
 #else
-  static_cast<void>(size);
-  return false;
+  static_cast<void>(get_window_size);
 #endif
+  return result == 0 && size.columns > 0 && size.rows > 0;
 }
 
 HANDLE open_console(const char* name) {

@@ -22,28 +22,6 @@ LARGE_INTEGER started_at() {
   return at;
 }
 
-void remove_tree(const std::wstring& dir) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((dir + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      if (!std::wcscmp(found.cFileName, L".") || !std::wcscmp(found.cFileName, L"..")) continue;
-      const std::wstring path = dir + L"\\" + found.cFileName;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        remove_tree(path);
-      else
-        DeleteFileW(path.c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryW(dir.c_str());
-}
-
-std::string folder_of(const std::string& path) {
-  const std::size_t cut = path.find_last_of("\\/");
-  return cut == std::string::npos ? "." : path.substr(0, cut);
-}
-
 int refused = 0;
 
 DWORD WINAPI classic_get_file_attributes(const wchar_t* path) {
@@ -196,17 +174,6 @@ void plugin::exit() {
   exit_far(request);
 }
 
-std::vector<scenario>& registry() {
-  static std::vector<scenario> all;
-  return all;
-}
-
-void context::check(bool ok, const char* what, const char* file, int line) {
-  if (ok) return;
-  ++failures;
-  std::printf("    failed: %s (%s:%d)\n", what, file, line);
-}
-
 void context::make_dir(const std::string& name, const std::vector<std::string>& files) {
   for (std::size_t cut = name.find('\\');; cut = name.find('\\', cut + 1)) {
     CreateDirectoryW(host_core::long_path(dir(name.substr(0, cut))).c_str(), nullptr);
@@ -255,10 +222,7 @@ void after_each(context& ctx) {
 }  // namespace sim3
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::printf("usage: host_sim3 Tolvane.dll [scenario]\n");
-    return 2;
-  }
+  if (argc < 2) return sim::usage("host_sim3");
   sim3::now_ms();
   // FAR's own output is the console, whose size the plugin fits its list to; this program's
   // goes to the log, and the C runtime keeps the handle it started with.
@@ -276,39 +240,26 @@ int main(int argc, char** argv) {
   GetTempPathW(MAX_PATH, temp);
   const std::string root = host_core::utf8_of(temp) + "tolvane-e2e3";
   const std::string width = sizeof(void*) == 8 ? "x64" : "x86";
-  int passed = 0, failed = 0;
-  for (const auto& each : sim3::registry()) {
-    if (argc > 2 && std::strcmp(argv[2], each.name) != 0) continue;
-    sim3::remove_tree(host_core::long_path(root));
-    CreateDirectoryW(host_core::long_path(root).c_str(), nullptr);
-    host_core::set_ctrl_key(false);
-
+  sim::run_settings settings;
+  settings.only = argc > 2 ? argv[2] : nullptr;
+  settings.scratch = host_core::long_path(root);
+  settings.summary = "e2e-far3-" + width;
+  return sim::run_scenarios<sim3::context>(settings, [&](const sim::scenario<sim3::context>& each) {
     host_model::model host;
     host.ways = host_core::far3_ways();
     host.far3 = {new sim3::watched_table(host), [](host_core::far3_table* table) { delete table; }};
     auto& table = static_cast<sim3::watched_table&>(*host.far3);
-    table.load_language_file(sim3::folder_of(argv[1]) + "\\TolvaneEng.lng");
+    table.load_language_file(sim::folder_of(argv[1]) + "\\TolvaneEng.lng");
     host.read_dir = [](const std::string& dir, std::vector<far_host::PluginPanelItem>& items) {
       return host_core::read_real_folder_utf8(dir, true, items);
     };
     host.set_ctrl = host_core::set_ctrl_key;
-    sim3::context ctx{argv[1], root, &host, &table};
+    sim3::context ctx{{argv[1], root, &host, 0}, &table};
     table.idle_hook = [&ctx] { Sleep(static_cast<DWORD>(ctx.idle_ms)); };
-    std::printf("%s\n", each.name);
-    std::fflush(stdout);
     const double began = sim3::now_ms();
     each.run(ctx);
     sim3::after_each(ctx);
     std::printf("    %s, %.1f s\n", width.c_str(), (sim3::now_ms() - began) / 1000);
-    if (ctx.failures) {
-      ++failed;
-      std::printf("FAILED %s\n", each.name);
-    } else {
-      ++passed;
-    }
-    std::fflush(stdout);
-  }
-  sim3::remove_tree(host_core::long_path(root));
-  std::printf("e2e-far3-%s: %d passed, %d failed\n", width.c_str(), passed, failed);
-  return failed ? 1 : 0;
+    return ctx.failures;
+  });
 }

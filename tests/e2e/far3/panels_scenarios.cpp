@@ -114,36 +114,36 @@ SCENARIO(far3_a_walk_previews_esc_restores_enter_commits_and_cyrillic_selections
 
   sim3::plugin dll(ctx);
   three_views(ctx, dll);
-  ctx.host->press("Down");
-  ctx.host->then([&] {
+  // The left panel as the view of Проекты keeps it, and as the view of Третий does.
+  auto on_projects = [&] {
     CHECK(left.dir == ctx.dir("Проекты"));
     CHECK(left.selected_names() == selection);
     CHECK(current_name(left) == cursor_name);
-  });
+  };
+  auto on_third = [&] {
+    CHECK(left.dir == ctx.dir("Третий"));
+    CHECK(left.selected_names().empty());
+  };
+  // The view one line down committed.
+  auto enter_next = [&] {
+    ctx.host->press("Down");
+    ctx.host->press("Enter");
+    dll.open();
+  };
+  ctx.host->press("Down");
+  ctx.host->then(on_projects);
   ctx.host->press("Esc");
   dll.open();
-  CHECK(left.dir == ctx.dir("Третий"));
-  CHECK(left.selected_names().empty());
+  on_third();
 
-  ctx.host->press("Down");
-  ctx.host->press("Enter");
-  dll.open();
-  CHECK(left.dir == ctx.dir("Проекты"));
-  CHECK(left.selected_names() == selection);
-  CHECK(current_name(left) == cursor_name);
+  enter_next();
+  on_projects();
 
   // Away to Третий and back: the selection was kept with the view, not left on the panel.
-  ctx.host->press("Down");
-  ctx.host->press("Enter");
-  dll.open();
-  CHECK(left.dir == ctx.dir("Третий"));
-  CHECK(left.selected_names().empty());
-  ctx.host->press("Down");
-  ctx.host->press("Enter");
-  dll.open();
-  CHECK(left.dir == ctx.dir("Проекты"));
-  CHECK(left.selected_names() == selection);
-  CHECK(current_name(left) == cursor_name);
+  enter_next();
+  on_third();
+  enter_next();
+  on_projects();
   for (const auto& line : ctx.list()->line_texts()) CHECK(whole_characters(line));
   dll.exit();
 }

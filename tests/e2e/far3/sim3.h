@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "e2e/sim_memory.h"
+#include "e2e/simulator.h"
 #include "host_core/far3_table.h"
 #include "host_core/plugin_module.h"
-#include "host_model/host_model.h"
 
 namespace sim3 {
 
@@ -86,17 +86,11 @@ class plugin : public host_core::plugin_module {
   context& ctx_;
 };
 
-struct context {
-  std::string dll_path;
-  std::string root;  // a scratch folder, made anew for each scenario; UTF-8
-  host_model::model* host = nullptr;
+struct context : sim::context_base {
   watched_table* far3 = nullptr;
   // How long an idle moment of the host lasts: the plugin's thread runs meanwhile.
   int idle_ms = 20;
-  int failures = 0;
 
-  void check(bool ok, const char* what, const char* file, int line);
-  std::string dir(const std::string& name) const { return root + "\\" + name; }
   // A real folder under the root, made with the wide calls (whatever its length), and files
   // in it.
   void make_dir(const std::string& name, const std::vector<std::string>& files = {});
@@ -106,22 +100,6 @@ struct context {
   host_core::far3_dialog* list() const;
 };
 
-#define CHECK(cond) ctx.check((cond), #cond, __FILE__, __LINE__)
-
-struct scenario {
-  const char* name;
-  void (*run)(context& ctx);
-};
-
-std::vector<scenario>& registry();
-
-struct registrar {
-  registrar(const char* name, void (*run)(context&)) { registry().push_back({name, run}); }
-};
-
-#define SCENARIO(name)                                  \
-  static void name(sim3::context& ctx);                 \
-  static sim3::registrar name##_registrar(#name, name); \
-  static void name(sim3::context& ctx)
+#define SCENARIO(name) SIM_SCENARIO(sim3::context, name)
 
 }  // namespace sim3
