@@ -231,9 +231,9 @@ void set_focused_dir(const host_char* dir) { change_dir(dir); }
 bool directory_exists(const host_char* path) {
   constexpr std::size_t classic_limit = 260;
   const host_text whole(path);
-  const bool unc = whole.size() > 2 && whole[0] == '\\' && whole[1] == '\\';
-  const bool prefixed =
-      unc && whole.size() > 3 && (whole[2] == '?' || whole[2] == '.') && whole[3] == '\\';
+  const bool unc = whole.substr(0, 2) == L"\\\\";
+  const host_text start = whole.substr(0, 4);
+  const bool prefixed = start == L"\\\\?\\" || start == L"\\\\.\\";
   const host_char* asked = path;
   if (whole.size() >= classic_limit && !prefixed) {
     const host_text prefix = unc ? host_text(L"\\\\?\\UNC") : host_text(L"\\\\?\\");
