@@ -231,8 +231,12 @@ void set_focused_dir(const host_char* dir) { change_dir(dir); }
 bool directory_exists(const host_char* path) {
   constexpr std::size_t classic_limit = 260;
   const host_text whole(path);
-  const bool unc = whole.substr(0, 2) == L"\\\\";
-  const host_text start = whole.substr(0, 4);
+  // The first characters, as many as there are; substr would bring in the runtime's throw.
+  const auto head = [&whole](std::size_t count) {
+    return host_text(whole.data(), std::min(whole.size(), count));
+  };
+  const bool unc = head(2) == L"\\\\";
+  const host_text start = head(4);
   const bool prefixed = start == L"\\\\?\\" || start == L"\\\\.\\";
   const host_char* asked = path;
   if (whole.size() >= classic_limit && !prefixed) {
