@@ -1,5 +1,6 @@
 #include "dialog/typed_ahead.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 
@@ -33,11 +34,14 @@ bool cursor_step_waiting() {
     return false;
   // FAR 3 adds the wheel's turns up, either way, and makes a step of them only once they come
   // to a whole notch, keeping the rest for the next turn: a touchpad's small turns make none.
-  // The sum starts from nothing here, as what FAR has left over from the turns it took is not
-  // known. Where a host makes a key of every turn, a part of a notch waiting uncounted costs a
-  // preview, but never leaves one put off with nothing to come and apply it.
+  // What FAR has kept from turns it already took is not known here, anything short of a notch
+  // either way; the turns waiting are sure to make a step only when their running sum spans two
+  // notches, whatever FAR kept. Less, and the step's preview is made now rather than be put off
+  // for a step that may never come. Where a host makes a key of every turn, that costs a preview.
   constexpr int notch = 120;
   int turned = 0;
+  int highest = 0;
+  int lowest = 0;
   for (DWORD i = 0; i < count; ++i) {
     const INPUT_RECORD& record = records[i];
     if (record.EventType == KEY_EVENT && steps_cursor(record.Event.KeyEvent)) return true;
@@ -45,7 +49,9 @@ bool cursor_step_waiting() {
       continue;
     // The turn is the high word, signed.
     turned += static_cast<std::int16_t>(record.Event.MouseEvent.dwButtonState >> 16);
-    if (turned >= notch || turned <= -notch) return true;
+    highest = std::max(highest, turned);
+    lowest = std::min(lowest, turned);
+    if (highest - lowest >= 2 * notch) return true;
   }
   return false;
 }

@@ -360,10 +360,10 @@ class far3_typed_ahead : public far3_test {
     reads = focused().reads;
   }
   // Runs the list on the feed so far, the list's own input waiting in the console as typed
-  // ahead, and Esc: the steps cost one preview, of the folder.
-  void expect_one_preview_of(const std::string& dir, const std::string& what) {
-    host.then([this, dir, what] {
-      EXPECT_EQ(focused().reads, reads + 1) << what;
+  // ahead, and Esc: the steps cost `previews` previews, the last of the folder.
+  void expect_one_preview_of(const std::string& dir, const std::string& what, int previews = 1) {
+    host.then([this, dir, what, previews] {
+      EXPECT_EQ(focused().reads, reads + previews) << what;
       EXPECT_EQ(focused().dir, dir) << what;
     });
     host.press("Esc");
@@ -396,7 +396,9 @@ TEST_F(far3_typed_ahead, a_key_with_the_us_virtual_key_in_another_place_puts_no_
   expect_one_preview_of("C:\\B1", "the ' key of a UK keyboard");
 }
 
-TEST_F(far3_typed_ahead, only_whole_notches_of_the_wheel_put_a_preview_off) {
+// FAR keeps what is short of a notch from earlier turns, which the plugin cannot see: a step
+// waiting in the wheel puts a preview off only when the turns are sure to make one.
+TEST_F(far3_typed_ahead, only_turns_sure_to_make_a_step_put_a_preview_off) {
   host.press("Down");
   host.wheel_turn(-60);
   expect_one_preview_of("C:\\B1", "half a notch");
@@ -405,8 +407,14 @@ TEST_F(far3_typed_ahead, only_whole_notches_of_the_wheel_put_a_preview_off) {
   expect_one_preview_of("C:\\B1", "half a notch up, and one down");
   host.press("Down");
   for (const int turn : {-60, -60}) host.wheel_turn(turn);
-  expect_one_preview_of("C:\\B2", "two halves");
+  expect_one_preview_of("C:\\B2", "two halves: one step, not sure to come", 2);
   host.press("Down");
-  for (const int turn : {-120, 120, -40}) host.wheel_turn(turn);
-  expect_one_preview_of("C:\\B1", "a notch down and back up");
+  for (const int turn : {-120, -120}) host.wheel_turn(turn);
+  expect_one_preview_of("C:\\B3", "two notches: sure to step", 2);
+  // Half a notch up kept by FAR, then a notch down waiting while Down is handled: FAR makes no
+  // step of it, so nothing would come to make the put-off preview.
+  host.wheel_turn(60);
+  host.press("Down");
+  host.wheel_turn(-120);
+  expect_one_preview_of("C:\\B1", "a notch that FAR's leftover cancels");
 }
