@@ -16,6 +16,10 @@ namespace {
 // The last query's answer: its directory and items are read from here until the next one.
 PanelInfo last_answer{};
 char short_path_buffer[far_host::NM];
+// The focused panel's modes as last seen: from its last query, or the last state applied to it.
+// A folder the host refuses is known only after the view's modes went to the panel, which gets
+// these back then.
+panel_report focused_modes;
 
 int panel_control(int command, void* param) {
   return host_api.Control(far_host::invalid_handle, command, param);
@@ -69,6 +73,15 @@ class record_items final : public panel_items {
   int count_;
 };
 
+void send_modes(const panel_report& modes) {
+  int view_mode = modes.view_mode;
+  panel_control(far_host::FCTL_SETVIEWMODE, &view_mode);
+  int sort_mode = modes.sort_mode;
+  panel_control(far_host::FCTL_SETSORTMODE, &sort_mode);
+  int reversed = modes.reversed ? 1 : 0;
+  panel_control(far_host::FCTL_SETSORTORDER, &reversed);
+}
+
 // Folder names as Windows matches them: letters of either case alike, a closing backslash or
 // none. Letters outside ASCII are left to match exactly, as their case depends on the code page.
 bool same_folder(const char* a, std::size_t a_size, const char* b) {
@@ -115,6 +128,7 @@ bool query_panel(which_panel which, panel_report& report) {
   report.view_mode = last_answer.ViewMode;
   report.sort_mode = last_answer.SortMode;
   report.reversed = (last_answer.Flags & far_host::PFLAGS_REVERSESORTORDER) != 0;
+  if (answered && which == which_panel::focused) focused_modes = report;
   return answered;
 }
 
@@ -134,19 +148,20 @@ bool apply_panel(const saved_panel_state& state, const selected_names& names, bo
   const panel_report& panel = state.panel;
   const char* asked = exists ? state.dir.c_str() : fallback_dir.c_str();
   panel_control(far_host::FCTL_SETPANELDIR, const_cast<char*>(asked));
-  int view_mode = panel.view_mode;
-  panel_control(far_host::FCTL_SETVIEWMODE, &view_mode);
-  int sort_mode = panel.sort_mode;
-  panel_control(far_host::FCTL_SETSORTMODE, &sort_mode);
-  int reversed = panel.reversed ? 1 : 0;
-  panel_control(far_host::FCTL_SETSORTORDER, &reversed);
+  send_modes(panel);
   bool entered = true;
   if (exists)
     entered = restore_selection(names, asked, panel.current_item, panel.top_item);
   else
     panel_control(far_host::FCTL_REDRAWPANEL, nullptr);
+  if (!entered) {
+    send_modes(focused_modes);
+    return false;
+  }
+  int reversed = panel.reversed ? 1 : 0;
   panel_control(far_host::FCTL_SETSORTORDER, &reversed);
-  return entered;
+  focused_modes = panel;
+  return true;
 }
 
 void set_focused_dir(const host_char* dir) {

@@ -273,7 +273,8 @@ TEST_F(file_panel_view_test, a_directory_without_its_terminator_is_taken_to_the_
 }
 
 // A folder that exists but that the host will not enter leaves the panel in its own folder;
-// apply says so, and puts neither the view's selection nor its cursor there.
+// apply says so, puts neither the view's selection nor its cursor there, and gives the panel its
+// own modes back.
 TEST_F(file_panel_view_test, apply_tells_a_refused_folder_from_one_entered) {
   host.active_panel().select("b.txt");
   host.active_panel().files.current = 2;
@@ -290,7 +291,8 @@ TEST_F(file_panel_view_test, apply_tells_a_refused_folder_from_one_entered) {
             (std::vector<std::string>{"Control SETPANELDIR C:\\Left", "Control SETVIEWMODE 2",
                                       "Control SETSORTMODE 1", "Control SETSORTORDER 0",
                                       "Control GETPANELINFO", "Control SETSELECTION",
-                                      "Control REDRAWPANEL null", "Control SETSORTORDER 0"}));
+                                      "Control REDRAWPANEL null", "Control SETVIEWMODE 2",
+                                      "Control SETSORTMODE 1", "Control SETSORTORDER 0"}));
   EXPECT_EQ(host.active_panel().dir, "C:\\Right");
   EXPECT_EQ(host.active_panel().selected_names(), std::vector<std::string>{});
   EXPECT_EQ(host.active_panel().files.current, 1);

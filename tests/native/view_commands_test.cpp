@@ -1,7 +1,11 @@
 // Refresh, new view, clone and delete in the open list.
+#include <cstring>
+
 #include "dialog/view_list_dialog.h"
+#include "host_model/record_view.h"
 #include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
+#include "views/file_panel_view.h"
 
 using namespace far_tolvane;
 using namespace far_host;
@@ -199,4 +203,38 @@ TEST_F(refused_folders, a_panel_in_no_views_state_is_not_taken_into_its_slots_vi
   host.key(KEY_ESC);
   open();
   EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\V2", "C:\\Right", "C:\\V2"}));
+}
+
+// The API 1.70 host hears of the refusal only after the view's modes went to the panel: they go
+// back to the panel's own.
+TEST_F(refused_folders, a_refused_view_leaves_the_panel_its_own_modes) {
+  two_panels();
+  start();
+  make_dir("C:\\V1");
+  PanelInfo info{};
+  std::strncpy(info.CurDir, "C:\\V1", sizeof info.CurDir - 1);
+  info.ViewMode = 5;
+  info.SortMode = 7;
+  info.Flags = PFLAGS_REVERSESORTORDER;
+  owned_views.push_back(host_model::view_of_record(info));
+  view_order.push_back(owned_views.back().get());
+  refuse("C:\\V1");
+  const host_core::panel& own = host.active_panel();
+  const int view_mode = own.view_mode, sort_mode = own.sort_mode;
+  auto expect_own_modes = [&](const char* when) {
+    EXPECT_EQ(own.dir, "C:\\Left") << when;
+    EXPECT_EQ(own.view_mode, view_mode) << when;
+    EXPECT_EQ(own.sort_mode, sort_mode) << when;
+    EXPECT_FALSE(own.reversed) << when;
+  };
+  host.key(KEY_DOWN);
+  host.then([&] { expect_own_modes("previewing the refused view"); });
+  host.key(KEY_ENTER);
+  open();
+  expect_own_modes("after Enter");
+  host.key(KEY_ESC);
+  open();
+  const auto& kept = static_cast<const file_panel_view*>(active_slot->shown())->saved_panel();
+  EXPECT_EQ(kept.panel.view_mode, view_mode) << "the panel's own view, refreshed at the opening";
+  EXPECT_FALSE(kept.panel.reversed);
 }
