@@ -24,7 +24,6 @@ record_block<FarListItem> list_records;
 far3_host::FarList far_list{sizeof far_list, 0, nullptr};
 // The list cursor moves only by the plugin's own messages; a click in the list is turned down.
 bool own_list_move = false;
-bool list_moves_guarded = false;
 bool notice_running = false;
 
 constexpr far3_host::FARDIALOGITEMTYPES item_types[] = {
@@ -101,7 +100,6 @@ int run_list_dialog(int width, int height, const dialog_item (&items)[3], const 
   take_lines(lines, line_count);
   FarDialogItem records[3];
   for (int i = 0; i < 3; ++i) records[i] = record_of(items[i]);
-  list_moves_guarded = false;
   return static_cast<int>(
       run(list_dialog_guid, width, height, L"Panel_list", records, 3, 0, view_list_dialog_proc));
 }
@@ -158,7 +156,9 @@ void set_list(dialog_handle dialog, const list_line* lines, int count) {
   send_list_move(dialog, far3_host::DM_LISTSET, &far_list);
 }
 
-void ignore_list_clicks(dialog_handle) { list_moves_guarded = true; }
+// FAR 3 sends no DN_LISTCHANGE before the dialog is initialised: every move that is not the
+// plugin's own is turned down there.
+void ignore_list_clicks(dialog_handle) {}
 
 std::intptr_t FARAPI view_list_dialog_proc(far3_host::HANDLE dialog, std::intptr_t message,
                                            std::intptr_t param1, void* param2) {
@@ -169,10 +169,7 @@ std::intptr_t FARAPI view_list_dialog_proc(far3_host::HANDLE dialog, std::intptr
       self.init_dialog(dialog);
       send(dialog, far3_host::DM_SETINPUTNOTIFY, 1);
       return 0;
-    case far3_host::DN_CLOSE:
-      list_moves_guarded = false;
-      self.closing(static_cast<int>(param1));
-      return 1;
+    case far3_host::DN_CLOSE: self.closing(static_cast<int>(param1)); return 1;
     // The key state has the last word: a tool that holds Ctrl for a test may still write a
     // release of its own into the console.
     case far3_host::DN_INPUT:
@@ -188,7 +185,7 @@ std::intptr_t FARAPI view_list_dialog_proc(far3_host::HANDLE dialog, std::intptr
       }
       break;
     case far3_host::DN_LISTCHANGE:
-      if (list_moves_guarded && !own_list_move) return 0;
+      if (!own_list_move) return 0;
       break;
     default: break;
   }

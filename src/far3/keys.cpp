@@ -32,15 +32,8 @@ key_code base_of(const KEY_EVENT_RECORD& key, key_code held) {
   if (coded_above(vk)) return 0x100u + vk;
   // Named '`' by its place, whatever the layout.
   if (is_key_under_esc(key)) return far_host::KEY_BACKQUOTE;
-  switch (vk) {
-    case 0x08:  // Backspace
-    case 0x09:  // Tab
-    case 0x0D:  // Enter
-    case 0x1B:  // Esc
-    case 0x20:  // Space
-      return vk;
-    default: break;
-  }
+  // Of the keys named by their virtual key, the list has commands on these alone.
+  if (vk == 0x0D || vk == 0x1B) return vk;  // Enter, Esc
   if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) {
     // With Ctrl or Alt a letter is named by its capital; alone, by what it types.
     if (held & (far_host::KEY_CTRL | far_host::KEY_ALT)) return vk;
