@@ -234,7 +234,7 @@ TEST_F(refused_folders, a_refused_view_leaves_the_panel_its_own_modes) {
   expect_own_modes("after Enter");
   host.key(KEY_ESC);
   open();
-  const auto& kept = static_cast<const file_panel_view*>(active_slot->shown())->saved_panel();
+  const auto& kept = dynamic_cast<const file_panel_view&>(*active_slot->shown()).saved_panel();
   EXPECT_EQ(kept.panel.view_mode, view_mode) << "the panel's own view, refreshed at the opening";
   EXPECT_FALSE(kept.panel.reversed);
 }
