@@ -27,16 +27,15 @@ class line_writer {
     for (auto i = static_cast<int>(shown); i < width; ++i) put(' ');
   }
   // Right-aligned in `width` columns.
+  // A view's number, never below 1.
   void put_number(int number, int width) {
     host_char digits[12];
     int count = 0;
-    unsigned magnitude =
-        number < 0 ? 0u - static_cast<unsigned>(number) : static_cast<unsigned>(number);
+    auto magnitude = static_cast<unsigned>(number);
     do {
       digits[count++] = static_cast<host_char>('0' + magnitude % 10);
       magnitude /= 10;
     } while (magnitude);
-    if (number < 0) digits[count++] = '-';
     for (int i = count; i < width; ++i) put(' ');
     while (count) put(digits[--count]);
   }

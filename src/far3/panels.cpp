@@ -84,10 +84,9 @@ const PluginPanelItem* fetch_item(far3_host::HANDLE panel, far3_host::FILE_CONTR
 class selected_items final : public name_source {
  public:
   bool next(host_text& name) override {
-    while (next_ < count_) {
+    while (next_ < count_ && !short_) {
       const PluginPanelItem* item =
           fetch_item(last_panel, far3_host::FCTL_GETSELECTEDPANELITEM, next_++, short_);
-      if (short_) return false;
       if (!item || !(item->Flags & far3_host::PPIF_SELECTED)) continue;
       name = item->FileName;
       return true;

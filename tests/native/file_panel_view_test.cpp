@@ -307,4 +307,18 @@ TEST_F(file_panel_view_test, apply_tells_a_refused_folder_from_one_entered) {
   }
   host.answer_panel_query = [](PanelInfo& info) { std::strcpy(info.CurDir, "C:\\Lef"); };
   EXPECT_FALSE(shown->apply());
+
+  // ASCII letters from A to Z alike, and a record filled to its end read to 259 characters.
+  const std::string az = "C:\\AZ" + std::string(254, 'z');
+  make_dir(az);
+  host.answer_panel_query = nullptr;
+  host.change_dir(host.active_panel(), az);
+  auto at_az = capture();
+  ASSERT_EQ(std::string(at_az->path()), az);
+  for (const std::string& reported : {"c:\\az" + std::string(254, 'Z'), az + "?"}) {
+    host.answer_panel_query = [reported](PanelInfo& info) {
+      std::memcpy(info.CurDir, reported.data(), reported.size());
+    };
+    EXPECT_TRUE(at_az->apply()) << reported.substr(0, 8);
+  }
 }

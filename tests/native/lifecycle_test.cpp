@@ -3,6 +3,7 @@
 
 #include "dialog/view_list_dialog.h"
 #include "far170/host_api.h"
+#include "far170/key_macro_table.h"
 #include "far170/lifecycle.h"
 #include "memory/node_pool.h"
 #include "native/failing_allocations.h"
@@ -148,11 +149,16 @@ TEST_F(lifecycle, opening_always_answers_invalid_handle_value) {
   EXPECT_FALSE(host.ran_dry);
 }
 
-TEST_F(lifecycle, exit_without_opening_frees_the_dialog_the_slots_and_the_views) {
+// The key-macro table goes too: its nodes must not outlive the spare nodes, another file's.
+TEST_F(lifecycle, exit_frees_the_dialog_the_slots_the_views_and_the_key_macros) {
   two_panels();
   start();
+  host.key(far_host::KEY_ESC);
+  open();
+  ASSERT_FALSE(key_macro_table.empty());
   exit_far();
   started = false;
+  EXPECT_TRUE(key_macro_table.empty());
   EXPECT_EQ(dialog_instance, nullptr);
   EXPECT_TRUE(owned_views.empty());
   EXPECT_TRUE(view_order.empty());

@@ -209,6 +209,8 @@ TEST_F(refused_folders, a_panel_in_no_views_state_is_not_taken_into_its_slots_vi
 // back to the panel's own.
 TEST_F(refused_folders, a_refused_view_leaves_the_panel_its_own_modes) {
   two_panels();
+  host.passive_panel().view_mode = 4;  // the other panel's are not the ones put back
+  host.passive_panel().sort_mode = 3;
   start();
   make_dir("C:\\V1");
   PanelInfo info{};
