@@ -151,12 +151,15 @@ TEST_F(far3_test, the_apply_asks_each_costly_thing_once_and_only_where_the_panel
   two_panels();
   make_dir("C:\\Work", {"a.c", "b.h", "c.c", "d.txt"});
   start();
+  const std::size_t taken = host.log.size();
   // By extension, reversed: d.txt, b.h, c.c, a.c.
   add_view("C:\\Work", {"a.c", "c.c"}, [](panel& shown) {
     shown.view_mode = 4;
     shown.set_sort(host_core::SM_EXT, true);
     shown.set_cursor_and_top(3, 0);
   });
+  // Each selected name in two calls, its size and its copy, and not one more.
+  EXPECT_EQ(calls("FCTL_GETSELECTEDPANELITEM", taken).size(), 4u);
   const std::size_t mark = host.log.size();
   host.press("Down");
   host.then([&] {
