@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "memory/node_pool.h"
 #include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
 #include "slots/view_registry.h"
@@ -193,7 +194,21 @@ TEST_F(file_panel_view_test, selections_around_the_block_and_table_sizes_come_ba
   make_dir("C:\\One", {"only"});
   host.change_dir(host.active_panel(), "C:\\One");
   host.active_panel().select("only");
+  ASSERT_TRUE(reserve_nodes(2));  // the view's number node, taken alike in both captures
+  long long made = failing_allocations::made;
   auto one = capture();
+  const long long for_one = failing_allocations::made - made;
+  // Names that fill the first block to its last byte take it whole: no larger one, no cut.
+  std::vector<std::string> filling(256, std::string(15, 'f'));
+  for (int i = 0; i < 256; ++i) filling[i].replace(0, 3, std::to_string(100 + i));
+  make_dir("C:\\Full", filling);
+  host.change_dir(host.active_panel(), "C:\\Full");
+  for (const auto& name : filling) host.active_panel().select(name);
+  ASSERT_TRUE(reserve_nodes(2));
+  made = failing_allocations::made;
+  auto full = capture();
+  EXPECT_EQ(failing_allocations::made - made, for_one - 1) << "the one name's block is cut";
+  EXPECT_EQ(names_of(*full), filling);
   host.change_dir(host.active_panel(), "C:\\Left");
   one->apply();
   EXPECT_EQ(host.active_panel().selected_names(), std::vector<std::string>{"only"});
@@ -205,7 +220,7 @@ TEST_F(file_panel_view_test, selections_around_the_block_and_table_sizes_come_ba
     void select(int) override {}
     int n;
   } one_item(1), no_items(0);
-  const long long made = failing_allocations::made;
+  made = failing_allocations::made;
   selected_names().select_in(one_item);
   one->selection().select_in(no_items);
   EXPECT_EQ(failing_allocations::made, made);
