@@ -77,16 +77,20 @@ long long run_session(long long refused, bool keep_refusing) {
   auto opening = [&](std::initializer_list<const char*> keys) {
     while (node_spares.count > 0) ::operator delete(node_spares.blocks[--node_spares.count]);
     host.feed.clear();
+    // A short folder is listed whole, with or without memory to shorten a copy of it.
+    auto check_lines = [&far3, refused] {
+      for (const auto& line : far3.dialogs.back()->line_texts()) {
+        if (line.find("Left") != std::string::npos) {
+          EXPECT_NE(line.find("C:\\Left"), std::string::npos) << line << "; " << refused;
+        }
+      }
+    };
+    host.then(check_lines);
     for (const char* key : keys) {
       host.press(key);
-      host.then([&far3, refused] {
+      host.then([check_lines, refused] {
         check_registry(refused);
-        // A short folder is listed whole, with or without memory to shorten a copy of it.
-        for (const auto& line : far3.dialogs.back()->line_texts()) {
-          if (line.find("Left") != std::string::npos) {
-            EXPECT_NE(line.find("C:\\Left"), std::string::npos) << line << "; " << refused;
-          }
-        }
+        check_lines();
       });
     }
     const std::size_t dialogs_before = far3.dialogs.size();
