@@ -6,6 +6,7 @@
 #include "binding/panels.h"
 #include "far3/lifecycle.h"
 #include "host_core/unicode.h"
+#include "native/failing_allocations.h"
 #include "native3/far3_fixture.h"
 #include "slots/view_registry.h"
 
@@ -145,6 +146,20 @@ TEST_F(far3_test, a_long_location_is_cut_at_its_front_by_the_hosts_rule) {
   EXPECT_EQ(line.rfind("3. Files   C:\\\u2026", 0), 0u) << line;
   // The deepest folders stay in sight.
   EXPECT_NE(line.find("данные_xxxxxxxx"), std::string::npos) << line;
+}
+
+// Without memory for a copy to shorten, a path is cut to its tail by the plugin itself, and one
+// that fits is given whole.
+TEST_F(far3_test, a_path_is_shortened_without_memory_for_a_copy_too) {
+  two_panels();
+  start();
+  const std::wstring fits = L"C:\\" + std::wstring(500, L'f');
+  failing_allocations::refused_number = failing_allocations::made + 1;
+  EXPECT_EQ(std::wstring(far_tolvane::shorten_path(fits.c_str(), 600)), fits);
+  const std::wstring longer = fits + std::wstring(100, L'g');
+  failing_allocations::refused_number = failing_allocations::made + 1;
+  EXPECT_EQ(std::wstring(far_tolvane::shorten_path(longer.c_str(), 100)), longer.substr(longer.size() - 100));
+  failing_allocations::refused_number = 0;
 }
 
 TEST_F(far3_test, the_apply_asks_each_costly_thing_once_and_only_where_the_panel_differs) {
