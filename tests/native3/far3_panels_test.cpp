@@ -158,7 +158,8 @@ TEST_F(far3_test, a_path_is_shortened_without_memory_for_a_copy_too) {
   EXPECT_EQ(std::wstring(far_tolvane::shorten_path(fits.c_str(), 600)), fits);
   const std::wstring longer = fits + std::wstring(100, L'g');
   failing_allocations::refused_number = failing_allocations::made + 1;
-  EXPECT_EQ(std::wstring(far_tolvane::shorten_path(longer.c_str(), 100)), longer.substr(longer.size() - 100));
+  EXPECT_EQ(std::wstring(far_tolvane::shorten_path(longer.c_str(), 100)),
+            longer.substr(longer.size() - 100));
   failing_allocations::refused_number = 0;
 }
 
