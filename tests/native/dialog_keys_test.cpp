@@ -134,6 +134,7 @@ TEST_F(dialog_keys, without_idle_notices_a_quick_switch_commits_on_the_wake_up_a
   host.then([&] {
     EXPECT_FALSE(list().closed) << "Ctrl is still held";
     EXPECT_EQ(win.open_threads, 1);
+    EXPECT_EQ(win.last_wait_ms, 100u) << "a tap every 100 ms";
   });
   host.ctrl(false);
   host.then([&] { win.console_input = [] { return std::vector<INPUT_RECORD>(1); }; });

@@ -221,13 +221,14 @@ BOOL SetEvent(HANDLE object) {
   return 1;
 }
 
-DWORD WaitForSingleObject(HANDLE object, DWORD) {
+DWORD WaitForSingleObject(HANDLE object, DWORD milliseconds) {
   machine& win = state();
   if (object == thread_handle) {
     if (!win.event_set) win.thread_faults.emplace_back("joined a thread never told to stop");
     win.thread_joined = true;
     return wait_object_0;
   }
+  win.last_wait_ms = milliseconds;
   if (win.event_set || !win.round_pending) return wait_object_0;  // a round ends as if stopped
   win.round_pending = false;
   return WAIT_TIMEOUT;

@@ -42,6 +42,8 @@ struct machine {
   LPTHREAD_START_ROUTINE thread_routine = nullptr;
   void* thread_parameter = nullptr;
   std::vector<INPUT_RECORD> written_input;
+  // How long the plugin's thread last waited between its rounds, in ms.
+  DWORD last_wait_ms = 0;
   // What a real machine would have hung on or leaked: a join with the thread never told to stop,
   // a running thread's handle closed.
   std::vector<std::string> thread_faults;

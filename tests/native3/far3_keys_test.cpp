@@ -123,6 +123,7 @@ TEST_F(far3_keys, quick_switch_commits_when_a_synchro_notice_finds_ctrl_up) {
   host.then([this] {
     EXPECT_GE(far3.notices_delivered, 1);
     EXPECT_FALSE(list().closed);
+    EXPECT_EQ(win.last_wait_ms, 50u) << "a synchro notice asked for every 50 ms";
   });
   host.ctrl(false);
   host.idle();
