@@ -201,12 +201,10 @@ std::intptr_t FARAPI notice_box_proc(far3_host::HANDLE dialog, std::intptr_t mes
       box.init_dialog(dialog);
       send(dialog, far3_host::DM_SETINPUTNOTIFY, 1);
       return 0;
+    // Ctrl going up comes here first; a Ctrl made by a macro is left to the synchro tick.
     case far3_host::DN_INPUT:
       if (record && releases_ctrl(*record)) box.look_at_ctrl();
       return 1;
-    case far3_host::DN_CONTROLINPUT:
-      if (record && key_of(*record) == far_host::KEY_CTRL) box.look_at_ctrl();
-      break;
     default: break;
   }
   return host_api.DefDlgProc(dialog, message, param1, param2);

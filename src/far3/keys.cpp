@@ -13,11 +13,6 @@ namespace {
 
 constexpr DWORD ctrl_keys = LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED;
 constexpr DWORD alt_keys = LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED;
-// The navigation block and the function keys are coded 0x100 above their virtual keys, in the
-// grey form: FAR 3 tells NumPad twins only by a flag, and the list takes them alike.
-constexpr bool coded_above(WORD vk) {
-  return (vk >= 0x21 && vk <= 0x28) || vk == 0x2D || vk == 0x2E || (vk >= 0x70 && vk <= 0x87);
-}
 
 key_code modifiers_of(DWORD state) {
   key_code held = 0;
@@ -27,33 +22,32 @@ key_code modifiers_of(DWORD state) {
   return held;
 }
 
-key_code base_of(const KEY_EVENT_RECORD& key, key_code held) {
-  const WORD vk = key.wVirtualKeyCode;
-  if (coded_above(vk)) return 0x100u + vk;
+// The keys the list has commands on, as FAR names them. The navigation block and the function
+// keys are named 0x100 above their virtual keys, in the grey form: FAR 3 tells NumPad twins
+// only by a flag, and the list takes them alike. Any other key is left to FAR.
+key_code base_of(const KEY_EVENT_RECORD& key) {
+  using namespace far_host;
+  static constexpr key_code named_keys[] = {
+      KEY_ENTER, KEY_ESC, KEY_PGUP, KEY_PGDN, KEY_END, KEY_HOME, KEY_UP, KEY_DOWN,
+      KEY_DEL,   KEY_F3,  KEY_F4,   KEY_F5,   KEY_F10, 'F',      'Q',    'R'};
   // Named '`' by its place, whatever the layout.
-  if (is_key_under_esc(key)) return far_host::KEY_BACKQUOTE;
-  // Of the keys named by their virtual key, the list has commands on these alone.
-  if (vk == 0x0D || vk == 0x1B) return vk;  // Enter, Esc
-  if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) {
-    // With Ctrl or Alt a letter is named by its capital; alone, by what it types.
-    if (held & (far_host::KEY_CTRL | far_host::KEY_ALT)) return vk;
-    return key.uChar.UnicodeChar ? static_cast<key_code>(key.uChar.UnicodeChar) : vk;
-  }
-  return 0;
+  if (is_key_under_esc(key)) return KEY_BACKQUOTE;
+  const key_code vk = key.wVirtualKeyCode;
+  for (const key_code named : named_keys)
+    if (named == vk || named == 0x100u + vk) return named;
+  return KEY_NONE;
 }
 
 }  // namespace
 
+// Releases make no key the list takes: Ctrl going up alone is seen at DN_INPUT.
 key_code key_of(const INPUT_RECORD& record) {
+  using far_host::KEY_NONE;
   if (record.EventType == FOCUS_EVENT)
-    return record.Event.FocusEvent.bSetFocus ? 0 : far_host::KEY_KILLFOCUS;
-  if (record.EventType != KEY_EVENT) return 0;
-  const KEY_EVENT_RECORD& key = record.Event.KeyEvent;
-  // The host makes a key of a modifier only when it goes up untouched.
-  if (!key.bKeyDown) return key.wVirtualKeyCode == VK_CONTROL ? far_host::KEY_CTRL : 0;
-  const key_code held = modifiers_of(key.dwControlKeyState);
-  const key_code base = base_of(key, held);
-  return base ? held | base : 0;
+    return record.Event.FocusEvent.bSetFocus ? KEY_NONE : far_host::KEY_KILLFOCUS;
+  if (record.EventType != KEY_EVENT || !record.Event.KeyEvent.bKeyDown) return KEY_NONE;
+  const key_code base = base_of(record.Event.KeyEvent);
+  return base == KEY_NONE ? KEY_NONE : modifiers_of(record.Event.KeyEvent.dwControlKeyState) | base;
 }
 
 bool releases_ctrl(const INPUT_RECORD& record) {

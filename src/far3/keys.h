@@ -6,8 +6,8 @@
 
 namespace far_tolvane {
 
-// The key a record reports, with its modifiers, as FAR 1.7x would code it; 0 for a record that
-// is no key the list could take. A lone Ctrl's release is Ctrl alone.
+// The key a record reports, with its modifiers, as FAR 1.7x would code it; KEY_NONE for a record
+// that is no key the list takes, a release among them.
 far_host::key_code key_of(const INPUT_RECORD& record);
 // Whether the record lets the last Ctrl key go.
 bool releases_ctrl(const INPUT_RECORD& record);

@@ -134,11 +134,11 @@ void restore_selection(const selected_names& names) {
 
 // FAR re-sorts on every sort call, and a sort-mode call naming the active mode turns the order
 // round: each is sent only when the panel differs, the order after the mode, which sets its own.
+// FAR turns down a mode of a macro's (and leaves the panel's), but may one day take it.
 void restore_sort(const panel_report& wanted) {
   PanelInfo now{};
   if (!query(far3_host::panel_active, now)) return;
-  const bool settable = wanted.sort_mode > 0 && wanted.sort_mode < far3_host::SM_COUNT;
-  if (settable && now.SortMode != wanted.sort_mode) {
+  if (now.SortMode != wanted.sort_mode) {
     control(far3_host::panel_active, far3_host::FCTL_SETSORTMODE, wanted.sort_mode);
     if (!query(far3_host::panel_active, now)) return;
   }
@@ -258,10 +258,7 @@ const host_char* shorten_path(const host_char* path, int width) {
   const host_text whole(path);
   auto* room =
       static_cast<host_char*>(short_path_buffer.room((whole.size() + 1) * sizeof(host_char)));
-  if (!room)
-    return path + (whole.size() > static_cast<std::size_t>(width)
-                       ? whole.size() - static_cast<std::size_t>(width)
-                       : 0);
+  if (!room) return path + whole.size() - std::min(whole.size(), static_cast<std::size_t>(width));
   std::copy(whole.begin(), whole.end(), room);
   room[whole.size()] = 0;
   return host_api.FSF->TruncPathStr(room, width);

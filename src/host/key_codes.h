@@ -7,6 +7,8 @@ namespace far_host {
 
 using key_code = std::uint32_t;
 
+// No key: an event the host makes no key of, or a key the plugin leaves to the host.
+constexpr key_code KEY_NONE = 0;
 constexpr key_code KEY_CTRL = 0x01000000;
 constexpr key_code KEY_ALT = 0x02000000;
 constexpr key_code KEY_SHIFT = 0x04000000;

@@ -11,12 +11,14 @@
 #include <sanitizer/lsan_interface.h>
 #endif
 
+#include "binding_common/record_block.h"
 #include "far170/key_macro_table.h"
 #include "far170/lifecycle.h"
 #include "memory/node_pool.h"
 #include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
 #include "slots/view_registry.h"
+#include "views/owned_text.h"
 
 using namespace far_tolvane;
 using namespace far_host;
@@ -122,4 +124,34 @@ TEST(allocation_failures, spare_nodes_come_as_asked_up_to_their_number_and_go_wi
 #if defined(__SANITIZE_ADDRESS__)
   EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0);
 #endif
+}
+
+// The records the host reads the list from are kept for the next filling: memory is asked for
+// only when more lines come, and a refusal leaves the block as it was.
+TEST(allocation_failures, the_list_records_grow_only_when_more_are_asked_for) {
+  record_block<int> block;
+  ASSERT_TRUE(block.reserve(3));
+  const int* first = block.get();
+  const long long made = failing_allocations::made;
+  EXPECT_TRUE(block.reserve(3));
+  EXPECT_TRUE(block.reserve(1));
+  EXPECT_EQ(failing_allocations::made, made);
+  failing_allocations::refused_number = failing_allocations::made + 1;
+  EXPECT_FALSE(block.reserve(4));
+  failing_allocations::refused_number = 0;
+  EXPECT_EQ(block.get(), first);
+  EXPECT_TRUE(block.reserve(4));
+  EXPECT_NE(block.get(), first);
+}
+
+// A text as long as a classic path is kept in place; a longer one takes a block of its own.
+TEST(allocation_failures, a_text_past_a_classic_paths_length_takes_a_block) {
+  owned_text text;
+  for (const std::size_t size : {259u, 260u, 261u}) {
+    const long long made = failing_allocations::made;
+    const std::string wanted(size, 'p');
+    ASSERT_TRUE(text.assign(wanted));
+    EXPECT_EQ(failing_allocations::made - made, size < 260 ? 0 : 1) << size;
+    EXPECT_EQ(std::string(text.c_str()), wanted);
+  }
 }

@@ -1,4 +1,5 @@
 #include "dialog/view_list_dialog.h"
+#include "host/message_ids.h"
 #include "native/plugin_fixture.h"
 
 using namespace far_tolvane;
@@ -133,6 +134,16 @@ TEST_F(dialog_layout, a_line_never_exceeds_the_127_characters_of_a_list_text) {
   open_and_close();
   for (const auto& line : lines()) EXPECT_LE(line.size(), 127u);
   EXPECT_EQ(lines().back().size(), 127u);
+}
+
+// A translation's kind name longer than a list text: each line is cut at the text's end, and
+// the other panel's line stays disabled.
+TEST_F(dialog_layout, an_overlong_kind_name_is_cut_with_the_line) {
+  host.texts[far_host::MKindFile] = std::string(200, 'k');
+  start_with_views(0);
+  open_and_close();
+  for (const auto& line : lines()) EXPECT_EQ(line.size(), 127u);
+  EXPECT_EQ(list().list().lines[1].Flags, far_host::LIF_DISABLE);
 }
 
 // Past 141 columns the list item is wider than a list text: the location, not the line's end,

@@ -287,6 +287,21 @@ TEST_F(file_panel_view_test, a_directory_without_its_terminator_is_taken_to_the_
   EXPECT_EQ(std::string(shown->path()), whole.substr(0, 259));
 }
 
+// A host may answer without an item array, whatever count it gives: there is nothing to select.
+TEST_F(file_panel_view_test, a_record_without_items_selects_nothing) {
+  host.active_panel().select("b.txt");
+  auto shown = capture();
+  for (const int count : {0, 3}) {
+    host.answer_panel_query = [count](PanelInfo& info) {
+      info.PanelItems = nullptr;
+      info.ItemsNumber = count;
+    };
+    EXPECT_TRUE(shown->apply());
+  }
+  host.answer_panel_query = nullptr;
+  EXPECT_EQ(host.active_panel().dir, "C:\\Left");
+}
+
 // A folder that exists but that the host will not enter leaves the panel in its own folder;
 // apply says so, puts neither the view's selection nor its cursor there, and gives the panel its
 // own modes back.
@@ -320,8 +335,10 @@ TEST_F(file_panel_view_test, apply_tells_a_refused_folder_from_one_entered) {
     };
     EXPECT_TRUE(shown->apply()) << reported;
   }
-  host.answer_panel_query = [](PanelInfo& info) { std::strcpy(info.CurDir, "C:\\Lef"); };
-  EXPECT_FALSE(shown->apply());
+  for (const char* reported : {"C:\\Lef", "D:\\Left"}) {
+    host.answer_panel_query = [reported](PanelInfo& info) { std::strcpy(info.CurDir, reported); };
+    EXPECT_FALSE(shown->apply()) << reported;
+  }
 
   // ASCII letters from A to Z alike, and a record filled to its end read to 259 characters.
   const std::string az = "C:\\AZ" + std::string(254, 'z');

@@ -69,6 +69,9 @@ TEST_F(notice_box_test, new_view_and_clone_are_refused_with_their_own_titles) {
   EXPECT_STREQ(host.dialogs[1]->items[0].Data, "New view");
   EXPECT_STREQ(host.dialogs[2]->items[0].Data, "Clone view");
   EXPECT_EQ(owned_views.size(), 2u);
+  // The box says false once closed, as its callers expect of it.
+  host.key(KEY_ESC);
+  EXPECT_FALSE(dialog_instance->notice.show(false, MNoticeClone));
 }
 
 TEST_F(notice_box_test, the_longest_of_the_title_and_the_two_lines_sets_the_width) {

@@ -163,6 +163,10 @@ TEST_F(far3_keys, a_refusal_on_a_special_panel_is_shown_whole) {
   host.press("Esc");
   open();
   EXPECT_EQ(focused().dir, "C:\\Left");
+  // Both asked for centred, so that FAR centres them again when the console is resized.
+  const std::vector<std::string> made = calls("DialogInit");
+  ASSERT_EQ(made.size(), 2u);
+  for (const std::string& call : made) EXPECT_NE(call.find(" -1 -1 "), std::string::npos) << call;
 }
 
 TEST_F(far3_keys, a_quick_switch_refusal_closes_with_the_list_when_ctrl_goes_up) {
@@ -211,6 +215,8 @@ TEST_F(far3_keys, losing_the_focus_in_quick_switch_puts_the_panels_view_back) {
   host.press("CtrlQ");
   host.press("Ctrl`");
   expect_at(2, "C:\\V1");
+  // Ctrl let go in the other window: the console sees the focus go, never the key go up.
+  host.ctrl(false);
   INPUT_RECORD lost{};
   lost.EventType = FOCUS_EVENT;
   lost.Event.FocusEvent.bSetFocus = 0;
@@ -243,6 +249,48 @@ TEST_F(far3_keys, the_list_commands_come_by_their_keys) {
     EXPECT_FALSE(list().items[1].record.Flags & far3_host::DIF_HIDDEN);
   });
   host.press("CtrlEnter");
+  open();
+  EXPECT_EQ(list().exit_code, 0);
+  EXPECT_EQ(focused().dir, "C:\\Left");
+}
+
+// The rest of the list's keys, and keys it has no command on, which FAR gets: Ctrl+F2's and
+// NumPad 0's virtual keys are the codes of Ctrl+q and `.
+TEST_F(far3_keys, every_key_of_the_list_and_no_other_is_taken) {
+  start_with_views();
+  auto line_holds = [this](int line, const char* dir) {
+    host.then([this, line, dir] {
+      EXPECT_NE(lines().at(line).find(dir), std::string::npos) << line << ": " << lines()[line];
+    });
+  };
+  host.press("PgDn");
+  expect_at(5, "C:\\V4");
+  host.press("CtrlUp");
+  line_holds(4, "C:\\V4");
+  host.press("CtrlDown");
+  line_holds(5, "C:\\V4");
+  host.press("PgUp");
+  expect_at(0, "C:\\Left");
+  host.press("Down");
+  host.press("CtrlEnd");
+  line_holds(5, "C:\\V1");
+  host.press("CtrlDel");
+  host.then([this] { EXPECT_EQ(lines().size(), 5u); });
+  host.press("CtrlF4");
+  host.then([this] { EXPECT_EQ(lines().size(), 4u); });
+  host.press("CtrlShiftF5");
+  host.then([this] { EXPECT_EQ(lines().at(0).rfind("4. ", 0), 0u) << lines()[0]; });
+  host.press("Home");
+  for (const char* name : {"Ins", "Space", "Left", "F2", "CtrlF2", "Ctrl5", "CtrlIns", "Tab"})
+    host.press(name);
+  INPUT_RECORD numpad0 = *host_core::typed_record("Num0");
+  numpad0.Event.KeyEvent.wVirtualKeyCode = 0x60;
+  numpad0.Event.KeyEvent.dwControlKeyState |= LEFT_CTRL_PRESSED;
+  host.input(numpad0);
+  expect_at(0, "C:\\Left");
+  host.then([this] { EXPECT_FALSE(list().closed); });
+  host.press("Down");
+  host.press("F10");
   open();
   EXPECT_EQ(list().exit_code, 0);
   EXPECT_EQ(focused().dir, "C:\\Left");

@@ -248,6 +248,27 @@ TEST_F(far3_test, a_mode_whose_default_is_reversed_is_turned_back_when_the_view_
   open();
 }
 
+// A macro's sort mode is reported from SM_USER up, and FAR will not set it: the panel keeps
+// its mode and takes the view's order.
+TEST_F(far3_test, a_view_sorted_by_a_macros_mode_leaves_the_panel_its_own_mode) {
+  two_panels();
+  make_dir("C:\\Custom", {"a.txt", "b.txt"});
+  start();
+  add_view("C:\\Custom", {}, [](panel& shown) { shown.set_sort(far3_host::SM_USER + 3, true); });
+  const std::size_t mark = host.log.size();
+  const int own = focused().sort_mode;
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().sort_mode, own);
+    EXPECT_TRUE(focused().reversed);
+  });
+  host.press("Esc");
+  open();
+  EXPECT_EQ(calls("FCTL_SETSORT", mark),
+            (std::vector<std::string>{"FCTL_SETSORTMODE 100003", "FCTL_SETSORTORDER 1",
+                                      "FCTL_SETSORTORDER 0"}));
+}
+
 TEST_F(far3_test, a_preview_of_a_big_folder_costs_one_read_and_no_sort) {
   two_panels();
   make_big_dir("C:\\Big", 20000);
@@ -268,6 +289,25 @@ TEST_F(far3_test, a_preview_of_a_big_folder_costs_one_read_and_no_sort) {
   open();
   // With nothing selected there is no item to fetch.
   EXPECT_EQ(calls("FCTL_GETPANELITEM", mark), std::vector<std::string>{});
+}
+
+// Items are fetched one at a time: the walk for a selection ends when its last name is found.
+TEST_F(far3_test, a_selection_found_early_in_a_big_folder_fetches_no_more_items) {
+  two_panels();
+  make_big_dir("C:\\Big", 5000);
+  start();
+  add_view("C:\\Big", {"f000000.txt", "f000001.txt"});
+  host.press("Esc");
+  open();
+  const std::size_t mark = host.log.size();
+  host.press("Down");
+  host.then([&] {
+    EXPECT_EQ(focused().selected_names(), (std::vector<std::string>{"f000000.txt", "f000001.txt"}));
+    // Each of "..", f000000.txt and f000001.txt: its size, then its copy.
+    EXPECT_EQ(calls("FCTL_GETPANELITEM", mark).size(), 6u);
+  });
+  host.press("Esc");
+  open();
 }
 
 TEST_F(far3_test, cursor_steps_typed_ahead_cost_one_preview) {
@@ -303,6 +343,8 @@ TEST_F(far3_test, a_missing_folder_falls_back_to_c_and_keeps_its_view) {
   host.then([&] {
     EXPECT_EQ(focused().dir, "C:\\");
     EXPECT_EQ(calls("FCTL_BEGINSELECTION", mark), std::vector<std::string>{});
+    // Redrawn with the cursor where FAR put it, not where the view had it.
+    EXPECT_EQ(calls("FCTL_REDRAWPANEL", mark), std::vector<std::string>{"FCTL_REDRAWPANEL null"});
   });
   host.press("Enter");
   open();
