@@ -9,7 +9,7 @@ namespace {
 constexpr key_code modifiers = 0xFF000000;
 // NumPad 0 to 9 with NumLock off, in key order; NumPad 5 has no grey twin.
 constexpr key_code numpad_twins[] = {far_host::KEY_INS,   far_host::KEY_END,  far_host::KEY_DOWN,
-                                     far_host::KEY_PGDN,  far_host::KEY_LEFT, 0,
+                                     far_host::KEY_PGDN,  far_host::KEY_LEFT, far_host::KEY_NONE,
                                      far_host::KEY_RIGHT, far_host::KEY_HOME, far_host::KEY_UP,
                                      far_host::KEY_PGUP};
 
@@ -17,7 +17,7 @@ key_code grey_twin(key_code base) {
   if (base >= far_host::KEY_NUMPAD0 && base < far_host::KEY_NUMPAD0 + 10)
     return numpad_twins[base - far_host::KEY_NUMPAD0];
   if (base == far_host::KEY_NUMDEL) return far_host::KEY_DEL;
-  return 0;
+  return far_host::KEY_NONE;
 }
 
 }  // namespace
@@ -38,7 +38,7 @@ bool is_key_under_esc(const KEY_EVENT_RECORD& key) {
 }
 
 key_code wheel_key(const MOUSE_EVENT_RECORD* record) {
-  if (!record || !(record->dwEventFlags & MOUSE_WHEELED)) return 0;
+  if (!record || !(record->dwEventFlags & MOUSE_WHEELED)) return far_host::KEY_NONE;
   // The turn's distance is the high word, negative towards the user.
   const bool towards_user = (record->dwButtonState & 0x80000000) != 0;
   const DWORD held = record->dwControlKeyState;

@@ -18,7 +18,7 @@ using far3_host::PluginStartupInfo;
 // The build the record layouts were read from; older builds are not known to lay them out so,
 // and FAR refuses the plugin with its own message rather than let it misread a record.
 constexpr far3_host::VersionInfo min_far_version{3, 0, 0, 6727, far3_host::VS_RELEASE};
-constexpr far3_host::VersionInfo plugin_version{1, 0, 0, 0, far3_host::VS_RELEASE};
+constexpr far3_host::VersionInfo plugin_version{TOLVANE_VERSION, 0, far3_host::VS_RELEASE};
 
 bool host_too_old = true;
 const wchar_t* menu_strings[1];

@@ -27,7 +27,9 @@ TEST_F(far3_test, the_plugin_names_itself_so_that_far_3_loads_it_and_keeps_its_v
               global.Author && *global.Author);
   // FAR keeps the user's hotkey, macros and settings under these: they never change.
   EXPECT_EQ(guid_text(global.Guid), "B0C6D1C6-76CB-434C-9E60-1FAB9E95A79F");
+  // Builds before the one whose records the plugin reads are refused.
   EXPECT_TRUE(at_least(far3.version, global.MinFarVersion));
+  EXPECT_FALSE(at_least({3, 0, 0, 6726, far3_host::VS_RELEASE}, global.MinFarVersion));
 
   // Loaded at every start, so that the panels as FAR starts are the first two views.
   EXPECT_TRUE(plugin_info.Flags & far3_host::PF_PRELOAD);
