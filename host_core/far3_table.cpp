@@ -427,7 +427,8 @@ std::intptr_t far3_table::adv_control(const GUID* plugin, int command, std::intp
 HANDLE far3_table::dialog_init(const GUID* plugin, const far3_dialog_request& request) {
   note("DialogInit " + guid_text(request.id) + " " + number(request.x1) + " " + number(request.y1) +
        " " + number(request.x2) + " " + number(request.y2));
-  if (!is_plugin(plugin, "DialogInit") || !request.items || !request.count) return invalid_handle;
+  if (!is_plugin(plugin, "DialogInit") || !request.items || !request.count || dialogs_refused)
+    return invalid_handle;
   dialogs.push_back(std::make_unique<far3_dialog>(*this, request));
   return dialogs.back().get();
 }

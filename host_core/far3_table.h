@@ -87,6 +87,8 @@ class far3_table {
   std::vector<std::string> texts;  // UTF-8, in id order
   std::vector<std::vector<std::string>> messages_shown;
   std::vector<std::unique_ptr<far3_dialog>> dialogs;  // every dialog made, in order
+  // DialogInit fails, as when FAR is short of memory.
+  bool dialogs_refused = false;
   std::vector<std::string> faults;
   std::vector<std::string> screen_faults;
   int notices_delivered = 0;

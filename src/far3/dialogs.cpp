@@ -21,7 +21,7 @@ namespace {
 // The list's lines as the host reads them, their texts the list's own; the list box item points
 // at far_list.
 record_block<FarListItem> list_records;
-far3_host::FarList far_list{sizeof far_list, 0, nullptr};
+far3_host::FarList far_list{};
 // The list cursor moves only by the plugin's own messages; a click in the list is turned down.
 bool own_list_move = false;
 bool notice_running = false;
@@ -62,12 +62,14 @@ void take_lines(const list_line* lines, int count) {
   far_list = {sizeof far_list, static_cast<std::size_t>(count), list_records.get()};
 }
 
-std::intptr_t send(dialog_handle dialog, std::intptr_t message, std::intptr_t param1,
+// Param1 0 where the message has no use for it, and for a close of the plugin's own making.
+std::intptr_t send(dialog_handle dialog, std::intptr_t message, std::intptr_t param1 = 0,
                    void* param2 = nullptr) {
   return host_api.SendDlgMessage(dialog, message, param1, param2);
 }
 
-void send_coord(dialog_handle dialog, std::intptr_t message, std::intptr_t param1, int x, int y) {
+void send_coord(dialog_handle dialog, std::intptr_t message, int x, int y,
+                std::intptr_t param1 = 0) {
   COORD coord{static_cast<SHORT>(x), static_cast<SHORT>(y)};
   send(dialog, message, param1, &coord);
 }
@@ -119,9 +121,9 @@ void enable_redraw(dialog_handle dialog, bool on) {
   send(dialog, far3_host::DM_ENABLEREDRAW, on ? 1 : 0);
 }
 
-void redraw(dialog_handle dialog) { send(dialog, far3_host::DM_REDRAW, 0); }
+void redraw(dialog_handle dialog) { send(dialog, far3_host::DM_REDRAW); }
 
-void close_dialog(dialog_handle dialog) { send(dialog, far3_host::DM_CLOSE, 0); }
+void close_dialog(dialog_handle dialog) { send(dialog, far3_host::DM_CLOSE); }
 
 void set_item(dialog_handle dialog, int index, const dialog_item& item) {
   FarDialogItem record = record_of(item);
@@ -129,19 +131,20 @@ void set_item(dialog_handle dialog, int index, const dialog_item& item) {
 }
 
 void resize_dialog(dialog_handle dialog, int width, int height) {
-  send_coord(dialog, far3_host::DM_RESIZEDIALOG, 0, width, height);
+  send_coord(dialog, far3_host::DM_RESIZEDIALOG, width, height);
 }
 
 void centre_dialog(dialog_handle dialog) {
-  send_coord(dialog, far3_host::DM_MOVEDIALOG, 1, -1, -1);
+  send_coord(dialog, far3_host::DM_MOVEDIALOG, -1, -1, 1);
 }
 
 void move_dialog_by(dialog_handle dialog, int columns, int rows) {
-  send_coord(dialog, far3_host::DM_MOVEDIALOG, 0, columns, rows);
+  send_coord(dialog, far3_host::DM_MOVEDIALOG, columns, rows);
 }
 
 list_pos list_position(dialog_handle dialog) {
-  far3_host::FarListPos pos{sizeof pos, 0, 0};
+  far3_host::FarListPos pos{};
+  pos.StructSize = sizeof pos;
   send(dialog, far3_host::DM_LISTGETCURPOS, 2, &pos);
   return {static_cast<int>(pos.SelectPos), static_cast<int>(pos.TopPos)};
 }

@@ -2,6 +2,7 @@
 // shut-down, and a table too old to take.
 #include <cstring>
 
+#include "dialog/view_list_dialog.h"
 #include "far3/host_api.h"
 #include "far3/lifecycle.h"
 #include "host_core/unicode.h"
@@ -63,6 +64,12 @@ TEST_F(far3_test, the_two_dialogs_carry_their_own_guids) {
     EXPECT_NE(notice_id, other);
   }
   EXPECT_EQ(far3.dialogs[0]->help_topic, "Panel_list");
+  // In the dialog colours, the notice in the warning ones with its OK button; neither changed
+  // its items at DN_INITDIALOG but through messages.
+  EXPECT_EQ(far3.dialogs[0]->flags, 0u);
+  EXPECT_EQ(far3.dialogs[1]->flags, far3_host::FDLG_WARNING);
+  EXPECT_EQ(far3.dialogs[1]->items.size(), 4u);
+  for (const auto& shown : far3.dialogs) EXPECT_EQ(shown->answers.at(far3_host::DN_INITDIALOG), 0);
 }
 
 TEST_F(far3_test, the_russian_texts_come_from_the_oem_file_as_far_3_reads_it) {
@@ -113,4 +120,18 @@ TEST_F(far3_test, a_notice_queued_as_the_list_closes_comes_after_and_finds_nothi
   EXPECT_EQ(far3.notices_delivered, 1);
   EXPECT_EQ(list().exit_code, 0);
   EXPECT_EQ(win.open_threads, 0);
+}
+
+// A dialog FAR cannot make is not run: the list says so as an Esc would, and nothing changes.
+TEST_F(far3_test, a_list_far_cannot_make_is_taken_as_closed_by_esc) {
+  two_panels();
+  start();
+  far3.dialogs_refused = true;
+  EXPECT_EQ(far_tolvane::dialog_instance->run(), -1);
+  EXPECT_TRUE(far3.dialogs.empty());
+  EXPECT_EQ(focused().dir, "C:\\Left");
+  far3.dialogs_refused = false;
+  host.press("Esc");
+  open();
+  EXPECT_EQ(lines().size(), 2u);
 }
