@@ -488,9 +488,11 @@ std::intptr_t far3_table::panel_control(HANDLE handle, int command, std::intptr_
     note(entry + " wrong-handle");
     return 0;
   }
-  // FAR 3 names Param1 0 for a redraw.
-  if (command == FCTL_REDRAWPANEL && param1)
-    owner().reserved_not_zero.emplace_back(entry + " Param1");
+  // FAR 3 names Param1 0 for these.
+  const bool param1_zero = command == FCTL_GETPANELINFO || command == FCTL_REDRAWPANEL ||
+                           command == FCTL_SETPANELDIRECTORY || command == FCTL_BEGINSELECTION ||
+                           command == FCTL_ENDSELECTION;
+  if (param1_zero && param1) owner().reserved_not_zero.emplace_back(entry + " Param1");
   const std::intptr_t result = panel_command(*target, side, command, param1, param2);
   switch (command) {
     case FCTL_SETPANELDIRECTORY:

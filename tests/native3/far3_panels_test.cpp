@@ -105,6 +105,10 @@ TEST_F(far3_test, a_folder_is_found_by_each_of_its_names_short_and_past_the_clas
       EXPECT_FALSE(far_tolvane::directory_exists(host_core::wide_of(asked + "x").c_str())) << asked;
     }
   }
+  // The limit's own length needs the prefix already.
+  const std::string at_limit = "C:\\" + std::string(257, 'l');
+  win.add_dir(at_limit);
+  EXPECT_TRUE(far_tolvane::directory_exists(host_core::wide_of(at_limit).c_str()));
 }
 
 // A view of a folder named with the prefix, past the limit, is there: walked onto, the panel
@@ -305,6 +309,19 @@ TEST_F(far3_test, a_selection_found_early_in_a_big_folder_fetches_no_more_items)
     EXPECT_EQ(focused().selected_names(), (std::vector<std::string>{"f000000.txt", "f000001.txt"}));
     // Each of "..", f000000.txt and f000001.txt: its size, then its copy.
     EXPECT_EQ(calls("FCTL_GETPANELITEM", mark).size(), 6u);
+  });
+  host.press("Esc");
+  open();
+  // The last name found at the folder's end: every item is fetched, into one block kept.
+  add_view("C:\\Big", {"f004999.txt"});
+  host.press("Esc");
+  open();
+  long long made = 0;
+  host.then([&] { made = failing_allocations::made; });
+  host.press("End");
+  host.then([&] {
+    EXPECT_EQ(focused().selected_names(), std::vector<std::string>{"f004999.txt"});
+    EXPECT_LT(failing_allocations::made - made, 10);
   });
   host.press("Esc");
   open();
