@@ -264,8 +264,8 @@ TEST_F(dialog_keys, only_a_cursor_step_waiting_in_the_console_puts_a_preview_off
   }
 
   // FAR 3 makes a step of the wheel once its turns, added up either way, come to a notch, and
-  // keeps what is short of one, which is not known here: only turns whose running sum spans two
-  // notches are sure to make a step.
+  // keeps what is short of one (119 at most either way), which is not known here: only turns
+  // whose running sum spans 239 or more are sure to make a step.
   auto turns = [](std::initializer_list<int> deltas) {
     std::vector<INPUT_RECORD> records;
     for (const int delta : deltas) {
@@ -283,7 +283,8 @@ TEST_F(dialog_keys, only_a_cursor_step_waiting_in_the_console_puts_a_preview_off
       {turns({240}), true},           {turns({-60, -60, -60, -60}), true},
       {turns({60, -60, -60}), false}, {turns({-120, 120}), false},
       {turns({120, -240}), true},     {turns({100, -240}), true},
-      {turns({100, -200}), false},    {turns({0}), false}};
+      {turns({100, -200}), false},    {turns({0}), false},
+      {turns({-119, -119}), false},   {turns({-120, -119}), true}};
   for (std::size_t i = 0; i < std::size(wheel); ++i) {
     waiting = wheel[i].first;
     EXPECT_EQ(far_tolvane::cursor_step_waiting(), wheel[i].second) << "turns " << i;

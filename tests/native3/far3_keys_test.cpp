@@ -460,6 +460,13 @@ TEST_F(far3_typed_ahead, only_turns_sure_to_make_a_step_put_a_preview_off) {
   host.press("Down");
   for (const int turn : {-120, -120}) host.wheel_turn(turn);
   expect_one_preview_of("C:\\B3", "two notches: sure to step", 2);
+  // FAR holds at most 119 short of a step: 238 may make none, 239 make one whatever it holds.
+  host.press("Down");
+  for (const int turn : {-119, -119}) host.wheel_turn(turn);
+  expect_one_preview_of("C:\\B2", "two turns of 119: not sure", 2);
+  host.press("Down");
+  for (const int turn : {-120, -119}) host.wheel_turn(turn);
+  expect_one_preview_of("C:\\B2", "120 and 119: sure");
   // Half a notch up kept by FAR, then a notch down waiting while Down is handled: FAR makes no
   // step of it, so nothing would come to make the put-off preview.
   host.wheel_turn(60);
