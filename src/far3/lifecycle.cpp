@@ -86,12 +86,14 @@ far3_host::HANDLE open(const far3_host::OpenInfo*) {
 void exit_far(const far3_host::ExitInfo*) { end_session(); }
 
 // The quick-switch form's wake-up: whichever of the plugin's dialogs waits looks at Ctrl.
+// FAR reads no answer.
 std::intptr_t process_synchro_event(const far3_host::ProcessSynchroEventInfo* info) {
-  if (!info || info->Event != far3_host::SE_COMMONSYNCHRO || !dialog_instance) return 0;
-  if (notice_shown())
-    dialog_instance->notice.look_at_ctrl();
-  else if (dialog_instance->handle)
-    dialog_instance->idle();
+  if (info && info->Event == far3_host::SE_COMMONSYNCHRO && dialog_instance) {
+    if (notice_shown())
+      dialog_instance->notice.look_at_ctrl();
+    else if (dialog_instance->handle)
+      dialog_instance->idle();
+  }
   return 0;
 }
 

@@ -2,6 +2,7 @@
 // Ctrl with the key under Esc, the wheel, and quick switch ended by Ctrl going up, seen either
 // as a console record or through GetKeyState from a synchro notice.
 #include "far3/host_api.h"
+#include "far3/lifecycle.h"
 #include "host_core/far3_keys.h"
 #include "host_core/unicode.h"
 #include "native3/far3_fixture.h"
@@ -126,6 +127,14 @@ TEST_F(far3_keys, quick_switch_commits_when_a_synchro_notice_finds_ctrl_up) {
     EXPECT_EQ(win.last_wait_ms, 50u) << "a synchro notice asked for every 50 ms";
   });
   host.ctrl(false);
+  // Only the common synchro event is the plugin's wake-up.
+  host.then([this] {
+    const far3_host::ProcessSynchroEventInfo other{sizeof other, far3_host::SE_COMMONSYNCHRO + 1,
+                                                   nullptr, nullptr};
+    far_tolvane::process_synchro_event(&other);
+    far_tolvane::process_synchro_event(nullptr);
+    EXPECT_FALSE(list().closed);
+  });
   host.idle();
   open();
   EXPECT_TRUE(list().closed);
