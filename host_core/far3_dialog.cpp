@@ -200,7 +200,9 @@ void far3_dialog::note_reserved(const FarDialogItem& record) {
 }
 
 void far3_dialog::draw_self() {
-  if (initialised && redraw_counter == 0) overdrawn = false;
+  if (!initialised || redraw_counter != 0) return;
+  overdrawn = false;
+  ++draws;
 }
 
 std::intptr_t far3_dialog::run() {

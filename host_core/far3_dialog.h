@@ -70,6 +70,8 @@ class far3_dialog : public dialog_frame {
   bool input_notify = false;
   // A panel was drawn over the dialog, which shows so until the next full redraw.
   bool overdrawn = false;
+  // Times the dialog was drawn on the screen, alone or with the windows under it.
+  int draws = 0;
   std::intptr_t exit_code = -1;
   void* param;
   // The procedure's last answer to each notification.

@@ -323,7 +323,10 @@ void far3_table::draw_all() {
   refresh_pending_ = false;
   host_.draw_panels();
   for (int side = 0; side < 2; ++side) drawn_[side] = summary(host_.panels[side]);
-  for (far3_dialog* shown : running_) shown->overdrawn = false;
+  for (far3_dialog* shown : running_) {
+    shown->overdrawn = false;
+    ++shown->draws;
+  }
   host_.redraw();
 }
 

@@ -47,6 +47,7 @@ void run_notice_dialog(int width, int height, const dialog_item (&items)[4]);
 
 // Messages to a running dialog; item 2 is the list's list box.
 void enable_redraw(dialog_handle dialog, bool on);
+// After redraw is enabled again: the dialog and the panels under it as they now are.
 void redraw(dialog_handle dialog);
 // The exit code 0 closes the dialog as the plugin's own close.
 void close_dialog(dialog_handle dialog);

@@ -19,13 +19,10 @@ const nothrow_t nothrow{};
 
 }  // namespace std
 
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  return std::malloc(size ? size : 1);
-}
+// The Windows C runtime gives a block of its own even for no bytes, as new must.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size); }
 
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-  return std::malloc(size ? size : 1);
-}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size); }
 
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete(void* block, std::size_t) noexcept { std::free(block); }

@@ -57,7 +57,8 @@ void take_lines(const list_line* lines, int count) {
     FarListItem& record = list_records[i];
     record = FarListItem{};
     record.Flags = lines[i].disabled ? far_host::LIF_DISABLE : 0;
-    std::strncpy(record.Text, lines[i].text, sizeof record.Text - 1);
+    static_assert(sizeof record.Text == sizeof lines[i].text, "a line is a list text");
+    std::memcpy(record.Text, lines[i].text, sizeof record.Text);
   }
   far_list = {count, list_records.get()};
 }

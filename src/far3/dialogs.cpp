@@ -121,7 +121,8 @@ void enable_redraw(dialog_handle dialog, bool on) {
   send(dialog, far3_host::DM_ENABLEREDRAW, on ? 1 : 0);
 }
 
-void redraw(dialog_handle dialog) { send(dialog, far3_host::DM_REDRAW); }
+// Leaving the DM_ENABLEREDRAW bracket that comes before has redrawn every window.
+void redraw(dialog_handle) {}
 
 void close_dialog(dialog_handle dialog) { send(dialog, far3_host::DM_CLOSE); }
 

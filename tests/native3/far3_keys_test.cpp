@@ -305,6 +305,30 @@ TEST_F(far3_keys, every_key_of_the_list_and_no_other_is_taken) {
   EXPECT_EQ(focused().dir, "C:\\Left");
 }
 
+// Quick switch's form drops the margins: the list shrinks and FAR centres it again; the other
+// panel's line is disabled, no line carries a check mark.
+TEST_F(far3_keys, quick_switch_shrinks_the_list_which_stays_centred) {
+  start_with_views();
+  int width = 0;
+  int height = 0;
+  host.then([&] {
+    width = list().width;
+    height = list().height;
+    const auto& shown = list().list().lines;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+      EXPECT_EQ(shown[i].flags, i == 1 ? far3_host::LIF_DISABLE : 0u) << i;
+  });
+  host.press("CtrlQ");
+  host.then([&] {
+    EXPECT_EQ(list().width, width - 4);
+    EXPECT_EQ(list().height, height - 2);
+    EXPECT_EQ(list().x, (120 - list().width) / 2);
+    EXPECT_EQ(list().y, (40 - list().height) / 2);
+  });
+  host.press("Esc");
+  open();
+}
+
 TEST_F(far3_keys, f1_is_left_to_far_which_opens_the_lists_help_topic) {
   start_with_views();
   host.press("F1");

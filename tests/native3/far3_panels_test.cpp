@@ -283,10 +283,14 @@ TEST_F(far3_test, a_preview_of_a_big_folder_costs_one_read_and_no_sort) {
   open();
   EXPECT_EQ(focused().reads, reads) << "the opening read a folder";
 
+  int draws = 0;
+  host.then([&] { draws = list().draws; });
   host.press("Down");
   host.then([&] {
     EXPECT_EQ(focused().reads, reads + 1);
     EXPECT_EQ(focused().sorts, 0);
+    // The new lines, the panel and the list's cursor shown at once: no flicker.
+    EXPECT_EQ(list().draws - draws, 2);
   });
   host.press("Esc");
   const std::size_t mark = host.log.size();
