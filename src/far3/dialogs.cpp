@@ -1,7 +1,7 @@
 // The dialogs through FAR 3: DialogInit, DialogRun and DialogFree with records that point at
 // their texts, SendDlgMessage, and the notifications turned into what the list and the notice
 // box do. Keys come as console records to DN_CONTROLINPUT; with input notices on, every record
-// also comes to DN_INPUT first, where a Ctrl going up has quick switch look at the Ctrl key.
+// also comes to DN_INPUT first, where a key going up has quick switch look at the Ctrl key.
 #include "far3/dialogs.h"
 
 #include "binding/dialogs.h"
@@ -177,7 +177,7 @@ std::intptr_t FARAPI view_list_dialog_proc(far3_host::HANDLE dialog, std::intptr
     // The key state has the last word: a tool that holds Ctrl for a test may still write a
     // release of its own into the console.
     case far3_host::DN_INPUT:
-      if (record && releases_ctrl(*record)) self.idle();
+      if (record && releases_key(*record)) self.idle();
       return 1;
     case far3_host::DN_CONTROLINPUT:
       if (!record) break;
@@ -205,9 +205,9 @@ std::intptr_t FARAPI notice_box_proc(far3_host::HANDLE dialog, std::intptr_t mes
       box.init_dialog(dialog);
       send(dialog, far3_host::DM_SETINPUTNOTIFY, 1);
       return 0;
-    // Ctrl going up comes here first; a Ctrl made by a macro is left to the synchro tick.
+    // A key going up comes here first; a Ctrl made by a macro is left to the synchro tick.
     case far3_host::DN_INPUT:
-      if (record && releases_ctrl(*record)) box.look_at_ctrl();
+      if (record && releases_key(*record)) box.look_at_ctrl();
       return 1;
     default: break;
   }

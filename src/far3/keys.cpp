@@ -40,20 +40,19 @@ key_code base_of(const KEY_EVENT_RECORD& key) {
 
 }  // namespace
 
-// Releases make no key the list takes: Ctrl going up alone is seen at DN_INPUT.
+// FAR hands DN_CONTROLINPUT key presses, and a modifier's release only when it was pressed
+// alone, which is no key the list takes.
 key_code key_of(const INPUT_RECORD& record) {
   using far_host::KEY_NONE;
   if (record.EventType == FOCUS_EVENT)
     return record.Event.FocusEvent.bSetFocus ? KEY_NONE : far_host::KEY_KILLFOCUS;
-  if (record.EventType != KEY_EVENT || !record.Event.KeyEvent.bKeyDown) return KEY_NONE;
+  if (record.EventType != KEY_EVENT) return KEY_NONE;
   const key_code base = base_of(record.Event.KeyEvent);
   return base == KEY_NONE ? KEY_NONE : modifiers_of(record.Event.KeyEvent.dwControlKeyState) | base;
 }
 
-bool releases_ctrl(const INPUT_RECORD& record) {
-  if (record.EventType != KEY_EVENT) return false;
-  const KEY_EVENT_RECORD& key = record.Event.KeyEvent;
-  return !key.bKeyDown && key.wVirtualKeyCode == VK_CONTROL && !(key.dwControlKeyState & ctrl_keys);
+bool releases_key(const INPUT_RECORD& record) {
+  return record.EventType == KEY_EVENT && !record.Event.KeyEvent.bKeyDown;
 }
 
 // FAR 3 users remap keys with FAR's own macros, which address the list by its GUID.

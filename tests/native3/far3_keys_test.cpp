@@ -111,6 +111,7 @@ TEST_F(far3_keys, quick_switch_commits_when_ctrl_goes_up_in_the_console) {
   open();
   EXPECT_TRUE(list().closed);
   EXPECT_EQ(list().exit_code, 0);
+  EXPECT_EQ(far3.notices_delivered, 0) << "closed by a synchro tick, not by the release";
   expect_committed("C:\\V2", "4. Files < C:\\V2");
 }
 
@@ -191,6 +192,8 @@ TEST_F(far3_keys, a_quick_switch_refusal_closes_with_the_list_when_ctrl_goes_up)
   ASSERT_EQ(far3.dialogs.size(), 2u);
   EXPECT_TRUE(far3.dialogs[1]->closed);
   EXPECT_TRUE(list().closed);
+  EXPECT_EQ(far3.notices_delivered, 0) << "closed by a synchro tick, not by the release";
+  EXPECT_FALSE(host.ran_dry);
   EXPECT_EQ(win.open_threads, 0);
 }
 
