@@ -18,7 +18,7 @@ using far3_host::PluginStartupInfo;
 // The build the record layouts were read from; older builds are not known to lay them out so,
 // and FAR refuses the plugin with its own message rather than let it misread a record.
 constexpr far3_host::VersionInfo min_far_version{3, 0, 0, 6727, far3_host::VS_RELEASE};
-constexpr far3_host::VersionInfo plugin_version{TOLVANE_VERSION, 0, far3_host::VS_RELEASE};
+constexpr far3_host::VersionInfo plugin_version{TOLVANE_VERSION, far3_host::VS_RELEASE};
 
 bool host_too_old = true;
 const wchar_t* menu_strings[1];
@@ -52,6 +52,7 @@ void set_startup_info(const PluginStartupInfo* info) {
   // GetMsg and Message sit near the table's start: any FAR 3 table holds them.
   if (info->StructSize < sizeof(PluginStartupInfo) || !info->FSF ||
       info->FSF->StructSize < sizeof(far3_host::FarStandardFunctions)) {
+    refused_table = PluginStartupInfo{};
     std::memcpy(&refused_table, info,
                 std::min(static_cast<std::size_t>(info->StructSize), sizeof refused_table));
     return;

@@ -162,7 +162,7 @@ bool query_panel(which_panel which, panel_report& report) {
   last_answered = query(last_panel, last_answer);
   report = panel_report{};
   report.type = last_answer.PanelType;
-  report.plugin = last_answer.PluginHandle || (last_answer.Flags & far3_host::PFLAGS_PLUGIN);
+  report.plugin = (last_answer.Flags & far3_host::PFLAGS_PLUGIN) != 0;
   report.left = last_answer.PanelRect.left;
   report.right = last_answer.PanelRect.right;
   report.current_item = static_cast<int>(last_answer.CurrentItem);

@@ -108,6 +108,37 @@ TEST_F(far3_test, a_table_too_old_gets_a_warning_that_names_far_3_and_no_list) {
   EXPECT_EQ(shown[1].find("1.70"), std::string::npos) << shown[1];
 }
 
+// A table whole but for its standard functions is refused with the warning; one too short to
+// hold GetMsg gets none, as the warning needs both GetMsg and Message.
+TEST_F(far3_test, a_table_short_of_what_the_plugin_calls_is_refused) {
+  two_panels();
+  global.StructSize = sizeof global;
+  far_tolvane::get_global_info(&global);
+  far3.plugin_guid = global.Guid;
+  far3_host::FarStandardFunctions short_functions = far3.standard_functions;
+  short_functions.StructSize = sizeof short_functions - sizeof(void*);
+  const far3_host::PluginStartupInfo whole = far3.startup_info("C:\\Far\\Plugins\\T.dll");
+  struct table {
+    far3_host::PluginStartupInfo info;
+    std::size_t warnings;
+  };
+  table tables[] = {{whole, 1}, {whole, 1}, {whole, 0}};
+  tables[0].info.FSF = nullptr;
+  tables[1].info.FSF = &short_functions;
+  tables[2].info.StructSize = offsetof(far3_host::PluginStartupInfo, GetMsg);
+  std::size_t shown = 0;
+  for (const table& each : tables) {
+    far_tolvane::set_startup_info(&each.info);
+    plugin_info.StructSize = sizeof plugin_info;
+    far_tolvane::get_plugin_info(&plugin_info);
+    open();
+    shown += each.warnings;
+    EXPECT_EQ(far3.messages_shown.size(), shown);
+  }
+  EXPECT_TRUE(far3.dialogs.empty());
+  EXPECT_EQ(calls("FCTL_"), std::vector<std::string>{});
+}
+
 TEST_F(far3_test, a_notice_queued_as_the_list_closes_comes_after_and_finds_nothing_to_do) {
   two_panels();
   start();
