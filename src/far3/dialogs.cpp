@@ -164,6 +164,20 @@ void set_list(dialog_handle dialog, const list_line* lines, int count) {
 // plugin's own is turned down there.
 void ignore_list_clicks(dialog_handle) {}
 
+namespace {
+
+// A wheel turn or a key the list has a command on.
+bool takes_input(view_list_dialog_impl& self, const INPUT_RECORD& record) {
+  if (record.EventType == MOUSE_EVENT) {
+    const far_host::key_code wheel = wheel_key(&record.Event.MouseEvent);
+    return wheel != far_host::KEY_NONE && self.take_key(wheel);
+  }
+  const far_host::key_code key = key_of(record);
+  return key != far_host::KEY_NONE && self.reported_key(key);
+}
+
+}  // namespace
+
 std::intptr_t FARAPI view_list_dialog_proc(far3_host::HANDLE dialog, std::intptr_t message,
                                            std::intptr_t param1, void* param2) {
   view_list_dialog_impl& self = *dialog_instance;
@@ -180,13 +194,7 @@ std::intptr_t FARAPI view_list_dialog_proc(far3_host::HANDLE dialog, std::intptr
       if (record && releases_key(*record)) self.idle();
       return 1;
     case far3_host::DN_CONTROLINPUT:
-      if (!record) break;
-      if (record->EventType == MOUSE_EVENT) {
-        const far_host::key_code wheel = wheel_key(&record->Event.MouseEvent);
-        if (wheel && self.take_key(wheel)) return 1;
-      } else if (const far_host::key_code key = key_of(*record)) {
-        if (self.reported_key(key)) return 1;
-      }
+      if (record && takes_input(self, *record)) return 1;
       break;
     case far3_host::DN_LISTCHANGE:
       if (!own_list_move) return 0;
