@@ -44,10 +44,8 @@ FarDialogItem record_of(const dialog_item& item) {
     record.Flags |= far_host::DIF_NOFOCUS | far_host::DIF_LISTNOBOX;
     record.ListItems = &far_list;
   }
-  if (item.text) {
-    std::strncpy(record.Data, item.text, sizeof record.Data - 1);
-    record.Data[sizeof record.Data - 1] = '\0';
-  }
+  // Cut to the field, whose last byte stays the terminator.
+  if (item.text) std::memcpy(record.Data, item.text, strnlen(item.text, sizeof record.Data - 1));
   return record;
 }
 

@@ -103,6 +103,11 @@ TEST_F(dialog_layout, a_long_title_sets_the_width_in_both_modes) {
   host.then([&] { EXPECT_EQ(list().width, 46); });
   host.key(far_host::KEY_ESC);
   open();
+  // A title longer than the item's text field is cut to it, and ended.
+  host.texts[5] = std::string(600, 'T');
+  host.key(far_host::KEY_ESC);
+  open();
+  EXPECT_EQ(strnlen(list().items[0].Data, sizeof list().items[0].Data), 511u);
 }
 
 TEST_F(dialog_layout, the_console_clamps_width_and_height_and_the_location_shrinks) {
