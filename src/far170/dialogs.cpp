@@ -49,13 +49,14 @@ FarDialogItem record_of(const dialog_item& item) {
   return record;
 }
 
+static_assert(sizeof(FarListItem::Text) == sizeof(list_line::text), "a line is a list text");
+
 // The room was reserved before the lines changed.
 void take_lines(const list_line* lines, int count) {
   for (int i = 0; i < count; ++i) {
     FarListItem& record = list_records[i];
     record = FarListItem{};
     record.Flags = lines[i].disabled ? far_host::LIF_DISABLE : 0;
-    static_assert(sizeof record.Text == sizeof lines[i].text, "a line is a list text");
     std::memcpy(record.Text, lines[i].text, sizeof record.Text);
   }
   far_list = {count, list_records.get()};
