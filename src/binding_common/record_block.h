@@ -20,6 +20,10 @@ class record_block {
     capacity_ = count;
     return true;
   }
+  void release() {
+    records_.reset();
+    capacity_ = 0;
+  }
   Record* get() const { return records_.get(); }
   Record& operator[](int index) const { return records_[static_cast<std::size_t>(index)]; }
 

@@ -117,6 +117,11 @@ void run_notice_dialog(int width, int height, const dialog_item (&items)[4]) {
 
 bool notice_shown() { return notice_running; }
 
+void release_list_records() {
+  list_records.release();
+  far_list = far3_host::FarList{};
+}
+
 void enable_redraw(dialog_handle dialog, bool on) {
   send(dialog, far3_host::DM_ENABLEREDRAW, on ? 1 : 0);
 }

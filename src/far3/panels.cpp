@@ -7,6 +7,7 @@
 
 #include "binding/panels.h"
 #include "far3/host_api.h"
+#include "far3/panels.h"
 #include "host/windows_api.h"
 #include "views/file_panel_view.h"
 
@@ -17,25 +18,28 @@ using far3_host::PluginPanelItem;
 
 namespace {
 
-// A block the host writes a record and its strings into, 8-byte aligned as its records need;
-// kept and grown as asked, so that a pass over many items allocates once.
+// A block the host writes a record and its strings into (new gives it the alignment of any
+// record that fits); kept and grown as asked, so that a pass over many items allocates once.
 class host_buffer {
  public:
   // Null when memory is short.
   void* room(std::size_t bytes) {
     if (bytes > capacity_) {
-      const std::size_t words = (bytes + 7) / 8;
-      std::unique_ptr<std::uint64_t[]> fresh(new (std::nothrow) std::uint64_t[words]);
+      std::unique_ptr<char[]> fresh(new (std::nothrow) char[bytes]);
       if (!fresh) return nullptr;
       block_ = std::move(fresh);
-      capacity_ = words * 8;
+      capacity_ = bytes;
     }
     return block_.get();
   }
   std::size_t capacity() const { return capacity_; }
+  void release() {
+    block_.reset();
+    capacity_ = 0;
+  }
 
  private:
-  std::unique_ptr<std::uint64_t[]> block_;
+  std::unique_ptr<char[]> block_;
   std::size_t capacity_ = 0;
 };
 
@@ -267,5 +271,11 @@ const host_char* shorten_path(const host_char* path, int width) {
 // FAR 3 shows a panel's change under a dialog when the dialog is redrawn, which every command
 // of the list does after its apply.
 void show_panels_under_dialog() {}
+
+void release_panel_buffers() {
+  for (host_buffer* buffer :
+       {&directory_buffer, &item_buffer, &prefixed_path_buffer, &short_path_buffer})
+    buffer->release();
+}
 
 }  // namespace far_tolvane
