@@ -94,8 +94,8 @@ far_host::HANDLE open_plugin(int, int) {
 }
 
 void exit_far() {
-  end_session();
   key_macro_table.clear();
+  end_session();
 }
 
 }  // namespace far_tolvane

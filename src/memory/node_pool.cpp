@@ -4,7 +4,7 @@
 
 namespace far_tolvane {
 
-spare_nodes::~spare_nodes() {
+void spare_nodes::release() {
   while (count > 0) ::operator delete(blocks[--count]);
 }
 

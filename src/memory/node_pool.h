@@ -23,7 +23,9 @@ struct spare_nodes {
   spare_nodes() = default;
   spare_nodes(const spare_nodes&) = delete;
   spare_nodes& operator=(const spare_nodes&) = delete;
-  ~spare_nodes();
+  ~spare_nodes() { release(); }
+  // Frees every spare block.
+  void release();
 
   void* blocks[max_spare_nodes] = {};
   int count = 0;

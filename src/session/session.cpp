@@ -1,6 +1,7 @@
 #include "session/session.h"
 
 #include "dialog/view_list_dialog.h"
+#include "memory/node_pool.h"
 #include "slots/view_registry.h"
 
 namespace far_tolvane {
@@ -21,9 +22,11 @@ bool prepare_opening() {
 
 void run_opening() { dialog_instance->run(); }
 
+// Nothing of the plugin's outlasts it, not even the spare nodes the views gave back.
 void end_session() {
   destroy_view_list_dialog();
   destroy_all_views();
+  node_spares.release();
 }
 
 }  // namespace far_tolvane

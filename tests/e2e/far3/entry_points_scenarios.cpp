@@ -109,6 +109,8 @@ SCENARIO(far3_exit_frees_what_the_plugin_allocated_and_the_dll_unloads_with_no_t
   std::string loaded_from;
   {
     sim3::plugin dll(ctx);
+    // The DLL's runtime takes a little as it loads, until it unloads.
+    const std::size_t loaded = sim::crt_heap_in_use();
     loaded_from = dll.path();
     dll.start();
     // Views, a clone, the quick-switch form with its thread, all held when FAR exits.
@@ -132,7 +134,7 @@ SCENARIO(far3_exit_frees_what_the_plugin_allocated_and_the_dll_unloads_with_no_t
     std::printf("    C runtime heap: %lu before, %lu with views, %lu after ExitFARW\n",
                 static_cast<unsigned long>(heap_before), static_cast<unsigned long>(with_views),
                 static_cast<unsigned long>(after_exit));
-    CHECK(after_exit < with_views);
+    CHECK(after_exit == loaded);
   }
   CHECK(GetModuleHandleW(host_core::wide_of(loaded_from).c_str()) == nullptr);
   CHECK(sim3::thread_count() == threads_before);
