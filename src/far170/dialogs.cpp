@@ -165,10 +165,9 @@ LONG_PARAM FARAPI notice_box_proc(far_host::HANDLE dialog, int message, int para
     box.init_dialog(dialog);
     return 0;
   }
-  // An idle moment, or Ctrl alone: let go by the user, or the list's wake-up tap.
-  if (message == far_host::DN_ENTERIDLE ||
-      (message == far_host::DN_KEY && param2 == far_host::KEY_CTRL))
-    box.look_at_ctrl();
+  // An idle moment, or a key (Ctrl alone: let go by the user, or the list's wake-up tap): the
+  // Ctrl key's state decides.
+  if (message == far_host::DN_ENTERIDLE || message == far_host::DN_KEY) box.look_at_ctrl();
   return host_api.DefDlgProc(dialog, message, param1, param2);
 }
 

@@ -56,10 +56,6 @@ struct node_allocator {
   bool operator==(const node_allocator<U>&) const noexcept {
     return true;
   }
-  template <typename U>
-  bool operator!=(const node_allocator<U>&) const noexcept {
-    return false;
-  }
 };
 
 template <typename T>

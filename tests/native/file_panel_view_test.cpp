@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "binding/panels.h"
 #include "memory/node_pool.h"
 #include "native/failing_allocations.h"
 #include "native/plugin_fixture.h"
@@ -274,6 +275,9 @@ TEST_F(file_panel_view_test, short_path_is_cut_by_the_host) {
   auto shown = capture();
   EXPECT_STREQ(shown->short_path(12), "C:\\...y name");
   EXPECT_STREQ(shown->short_path(100), "C:\\A long directory name");
+  // A path longer than the host's field is cut to it before the host shortens it.
+  const std::string longer = "C:\\" + std::string(300, 'p');
+  EXPECT_EQ(std::string(shorten_path(longer.c_str(), 400)), longer.substr(0, 259));
 }
 
 // A faulty host may fill CurDir to its last byte: the field holds 259 characters and the
@@ -339,6 +343,14 @@ TEST_F(file_panel_view_test, apply_tells_a_refused_folder_from_one_entered) {
     host.answer_panel_query = [reported](PanelInfo& info) { std::strcpy(info.CurDir, reported); };
     EXPECT_FALSE(shown->apply()) << reported;
   }
+  // A root keeps its backslash: "C:" names the drive's current folder, not its root.
+  host.answer_panel_query = nullptr;
+  host.change_dir(host.active_panel(), "C:\\");
+  auto root = capture();
+  host.answer_panel_query = [](PanelInfo& info) { std::strcpy(info.CurDir, "C:"); };
+  EXPECT_FALSE(root->apply());
+  host.answer_panel_query = [](PanelInfo& info) { std::strcpy(info.CurDir, "c:\\"); };
+  EXPECT_TRUE(root->apply());
 
   // ASCII letters from A to Z alike, and a record filled to its end read to 259 characters.
   const std::string az = "C:\\AZ" + std::string(254, 'z');
