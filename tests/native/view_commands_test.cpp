@@ -195,6 +195,14 @@ TEST_F(refused_folders, a_panel_in_no_views_state_is_not_taken_into_its_slots_vi
   host.key(KEY_ESC);
   open();
   EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\Right", "C:\\V1", "C:\\V2"}));
+  // Enter on the refused view, with the panel in no view's state, switches nothing.
+  host.keys({KEY_ENTER});
+  open();
+  EXPECT_EQ(host.active_panel().dir, "C:\\Right");
+  EXPECT_STREQ(active_slot->shown()->path(), "C:\\V1");
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(paths(), (std::vector<std::string>{"C:\\V1", "C:\\Right", "C:\\V2"}));
   // Once a view is entered again, the slot follows its panel as before.
   refuse("");
   host.keys({KEY_ENTER});
