@@ -104,6 +104,14 @@ TEST_F(dialog_keys, ctrl_q_needs_the_nt_family) {
   EXPECT_EQ(count_calls(host, "DM_SETDLGITEM"), 0);
 }
 
+TEST_F(dialog_keys, outside_quick_switch_an_idle_moment_is_the_hosts) {
+  host.idle();
+  host.then([&] { EXPECT_EQ(list().answers.at(DN_ENTERIDLE), 0); });
+  host.key(KEY_ESC);
+  open();
+  EXPECT_EQ(dirs_set(), 0);
+}
+
 TEST_F(dialog_keys, quick_switch_follows_the_cursor_while_ctrl_is_held_and_commits_on_release) {
   quick_mode();
   host.keys({ctrl_tilde, ctrl_tilde});
