@@ -149,6 +149,10 @@ TEST_F(dialog_layout, an_overlong_kind_name_is_cut_with_the_line) {
   open_and_close();
   for (const auto& line : lines()) EXPECT_EQ(line.size(), 127u);
   EXPECT_EQ(list().list().lines[1].Flags, far_host::LIF_DISABLE);
+  // An empty one takes no column.
+  host.texts[far_host::MKindFile] = "";
+  open_and_close();
+  EXPECT_EQ(lines().at(0), "2.  < C:\\Left  ");
 }
 
 // Past 141 columns the list item is wider than a list text: the location, not the line's end,
