@@ -292,7 +292,8 @@ TEST_F(dialog_keys, only_a_cursor_step_waiting_in_the_console_puts_a_preview_off
       {turns({60, -60, -60}), false}, {turns({-120, 120}), false},
       {turns({120, -240}), true},     {turns({100, -240}), true},
       {turns({100, -200}), false},    {turns({0}), false},
-      {turns({-119, -119}), false},   {turns({-120, -119}), true}};
+      {turns({-119, -119}), false},   {turns({-120, -119}), true},
+      {turns({119, 119}), false},     {turns({120, 119}), true}};
   for (std::size_t i = 0; i < std::size(wheel); ++i) {
     waiting = wheel[i].first;
     EXPECT_EQ(far_tolvane::cursor_step_waiting(), wheel[i].second) << "turns " << i;

@@ -2,6 +2,7 @@
 // asks of FAR 3 (whose sort calls re-sort and whose directory call re-reads), and a view's
 // folder that is gone.
 #include <algorithm>
+#include <cstdio>
 
 #include "binding/panels.h"
 #include "far3/lifecycle.h"
@@ -316,15 +317,27 @@ TEST_F(far3_test, a_selection_found_early_in_a_big_folder_fetches_no_more_items)
   });
   host.press("Esc");
   open();
-  // The last name found at the folder's end: every item is fetched, into one block kept.
-  add_view("C:\\Big", {"f004999.txt"});
+  // Names spread to the folder's end take one pass over it, every item fetched once, into one
+  // block kept.
+  std::vector<std::string> spread;
+  for (int i = 49; i < 5000; i += 50) {
+    char name[16];
+    std::snprintf(name, sizeof name, "f%06d.txt", i);
+    spread.push_back(name);
+  }
+  add_view("C:\\Big", spread);
   host.press("Esc");
   open();
   long long made = 0;
-  host.then([&] { made = failing_allocations::made; });
+  std::size_t fetched = 0;
+  host.then([&] {
+    made = failing_allocations::made;
+    fetched = host.log.size();
+  });
   host.press("End");
   host.then([&] {
-    EXPECT_EQ(focused().selected_names(), std::vector<std::string>{"f004999.txt"});
+    EXPECT_EQ(sorted(focused().selected_names()), spread);
+    EXPECT_EQ(calls("FCTL_GETPANELITEM", fetched).size(), 2u * 5001);
     EXPECT_LT(failing_allocations::made - made, 10);
   });
   host.press("Esc");
