@@ -4,7 +4,7 @@ namespace far_tolvane {
 
 void periodic_thread::start() {
   if (thread_) return;
-  stop_event_ = CreateEventA(nullptr, 1, 0, nullptr);
+  stop_event_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   if (!stop_event_) return;
   thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
   if (thread_) return;

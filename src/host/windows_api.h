@@ -29,6 +29,8 @@ using PHKEY = HKEY*;
 using REGSAM = DWORD;
 using CHAR = char;
 using WCHAR = std::uint16_t;
+constexpr BOOL FALSE = 0;
+constexpr BOOL TRUE = 1;
 
 struct COORD {
   SHORT X, Y;
