@@ -51,7 +51,8 @@ int view_list_dialog_impl::run() {
   quick_switch = false;
   fixed_order = false;
   list.cursor_node = find_view(view_order, active_slot->shown());
-  layout(list.cursor_node, 0, 0);
+  // No list yet, so no place in it.
+  layout(list.cursor_node, {}, {});
   list.applied_view = active_slot->in_step() ? *list.cursor_node : nullptr;
   list.preview_deferred = false;
   return run_list_dialog(width, height, items, list.lines.get(), list.line_count);

@@ -33,8 +33,15 @@ void check_registry(long long refused) {
   ASSERT_EQ(owned, ordered) << refused;
   std::set<int> numbers;
   for (const auto* each : view_order) numbers.insert(each->number);
-  // Every panel here is in a folder: a view without one was taken short of memory.
-  for (const auto* each : view_order) EXPECT_NE(each->path()[0], 0) << refused;
+  // Every panel here is in a folder: a view without one was taken short of memory. Nor is a
+  // folder that is there taken for a missing one.
+  const auto& files = fake_windows::state().files;
+  for (const auto* each : view_order) {
+    EXPECT_NE(each->path()[0], 0) << refused;
+    if (files.count(host_core::utf8_of(each->path())) && !each->is_special_panel()) {
+      EXPECT_TRUE(each->exists()) << host_core::utf8_of(each->path()) << "; " << refused;
+    }
+  }
   EXPECT_EQ(numbers.size(), view_order.size()) << refused;
   EXPECT_EQ(numbers, std::set<int>(view_numbers.begin(), view_numbers.end())) << refused;
   for (const auto& slot : panel_slots) {
