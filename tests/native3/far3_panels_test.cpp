@@ -323,7 +323,7 @@ TEST_F(far3_test, a_selection_found_early_in_a_big_folder_fetches_no_more_items)
   for (int i = 49; i < 5000; i += 50) {
     char name[16];
     std::snprintf(name, sizeof name, "f%06d.txt", i);
-    spread.push_back(name);
+    spread.emplace_back(name);
   }
   add_view("C:\\Big", spread);
   host.press("Esc");
