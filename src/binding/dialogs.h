@@ -42,6 +42,8 @@ int run_list_dialog(int width, int height, const dialog_item (&items)[3], const 
 // The host's own list records for `count` lines, made before the lines change; false when
 // memory is short.
 bool reserve_list_records(int count);
+// Gives them back, when the session ends.
+void release_list_records();
 // The notice box's four items, run modally as a warning.
 void run_notice_dialog(int width, int height, const dialog_item (&items)[4]);
 

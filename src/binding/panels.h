@@ -51,5 +51,7 @@ bool directory_exists(const host_char* path);
 const host_char* shorten_path(const host_char* path, int width);
 // A host that draws no panel under a dialog is made to redraw the screen.
 void show_panels_under_dialog();
+// Gives back the blocks the host's answers were read into, when the session ends.
+void release_panel_buffers();
 
 }  // namespace far_tolvane

@@ -34,11 +34,11 @@ bool cursor_step_waiting() {
     return false;
   // FAR 3 adds the wheel's turns up, either way, and makes a step of them only once they come
   // to a whole notch, keeping the rest for the next turn: a touchpad's small turns make none.
-  // What FAR has kept from turns it already took is not known here, anything short of a notch
-  // either way; while it makes no step, what it holds stays short of a notch either way, so the
-  // turns waiting are sure to make one when their running sum spans more than two notches less
-  // one. Less, and the step's preview is made now rather than be put off for a step that may
-  // never come. Where a host makes a key of every turn, that costs a preview.
+  // What FAR has kept from turns it already took is not known here, and while it makes no step
+  // what it holds stays within 119 either way: the turns waiting are sure to make one when their
+  // running sum spans 239 or more. Less, and the step's preview is made now rather than be put
+  // off for a step that may never come. Where a host makes a key of every turn, that costs a
+  // preview.
   constexpr int notch = 120;
   int turned = 0;
   int highest = 0;

@@ -75,6 +75,11 @@ LONG_PARAM send_coord(dialog_handle dialog, int message, int param1, int x, int 
 
 bool reserve_list_records(int count) { return list_records.reserve(count); }
 
+void release_list_records() {
+  list_records.release();
+  far_list = far_host::FarList{};
+}
+
 int run_list_dialog(int width, int height, const dialog_item (&items)[3], const list_line* lines,
                     int line_count) {
   take_lines(lines, line_count);

@@ -183,4 +183,7 @@ void show_panels_under_dialog() {
     host_api.AdvControl(host_api.ModuleNumber, far_host::ACTL_REDRAWALL, nullptr);
 }
 
+// The API 1.70 host fills the plugin's fixed fields: there is no block to give back.
+void release_panel_buffers() {}
+
 }  // namespace far_tolvane

@@ -11,7 +11,5 @@ std::intptr_t FARAPI notice_box_proc(far3_host::HANDLE dialog, std::intptr_t mes
                                      std::intptr_t param1, void* param2);
 
 bool notice_shown();
-// Gives the list's records back, at ExitFAR.
-void release_list_records();
 
 }  // namespace far_tolvane

@@ -6,7 +6,6 @@
 #include "dialog/view_list_dialog.h"
 #include "far3/dialogs.h"
 #include "far3/host_api.h"
-#include "far3/panels.h"
 #include "host/message_ids.h"
 #include "session/session.h"
 
@@ -85,11 +84,7 @@ far3_host::HANDLE open(const far3_host::OpenInfo*) {
   return nullptr;
 }
 
-void exit_far(const far3_host::ExitInfo*) {
-  end_session();
-  release_panel_buffers();
-  release_list_records();
-}
+void exit_far(const far3_host::ExitInfo*) { end_session(); }
 
 // The quick-switch form's wake-up: whichever of the plugin's dialogs waits looks at Ctrl.
 // FAR reads no answer.

@@ -7,7 +7,6 @@
 
 #include "binding/panels.h"
 #include "far3/host_api.h"
-#include "far3/panels.h"
 #include "host/windows_api.h"
 #include "views/file_panel_view.h"
 

@@ -1,5 +1,7 @@
 #include "session/session.h"
 
+#include "binding/dialogs.h"
+#include "binding/panels.h"
 #include "dialog/view_list_dialog.h"
 #include "memory/node_pool.h"
 #include "slots/view_registry.h"
@@ -22,10 +24,13 @@ bool prepare_opening() {
 
 void run_opening() { dialog_instance->run(); }
 
-// Nothing of the plugin's outlasts it, not even the spare nodes the views gave back.
+// Nothing of the plugin's outlasts it: not the host's records, not even the spare nodes the
+// views gave back.
 void end_session() {
   destroy_view_list_dialog();
   destroy_all_views();
+  release_list_records();
+  release_panel_buffers();
   node_spares.release();
 }
 
