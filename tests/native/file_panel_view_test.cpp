@@ -301,6 +301,7 @@ TEST_F(file_panel_view_test, a_record_without_items_selects_nothing) {
       info.ItemsNumber = count;
     };
     EXPECT_TRUE(shown->apply());
+    EXPECT_EQ(host.active_panel().selected_names(), std::vector<std::string>{}) << count;
   }
   host.answer_panel_query = nullptr;
   EXPECT_EQ(host.active_panel().dir, "C:\\Left");
