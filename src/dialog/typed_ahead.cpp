@@ -11,6 +11,23 @@ namespace far_tolvane {
 
 namespace {
 
+// With NumLock on, a NumPad key steps only with Ctrl, Alt or Shift: alone it is a digit.
+bool numpad_step(const KEY_EVENT_RECORD& key) {
+  constexpr DWORD modifiers =
+      LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED | LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED | SHIFT_PRESSED;
+  if (!(key.dwControlKeyState & modifiers)) return false;
+  switch (key.wVirtualKeyCode - VK_NUMPAD0) {
+    case 1:  // End
+    case 2:  // Down
+    case 3:  // PgDn
+    case 7:  // Home
+    case 8:  // Up
+    case 9:  // PgUp
+      return true;
+    default: return false;
+  }
+}
+
 bool steps_cursor(const KEY_EVENT_RECORD& key) {
   if (!key.bKeyDown) return false;
   switch (key.wVirtualKeyCode) {
@@ -21,7 +38,7 @@ bool steps_cursor(const KEY_EVENT_RECORD& key) {
     case 0x26:  // Up
     case 0x28:  // Down
       return true;
-    default: return is_key_under_esc(key);
+    default: return is_key_under_esc(key) || numpad_step(key);
   }
 }
 

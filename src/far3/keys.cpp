@@ -24,8 +24,10 @@ key_code modifiers_of(DWORD state) {
 
 // The keys the list has commands on, as FAR names them. The navigation block and the function
 // keys are named 0x100 above their virtual keys, in the grey form: FAR 3 tells NumPad twins
-// only by a flag, and the list takes them alike. Any other key is left to FAR.
-key_code base_of(const KEY_EVENT_RECORD& key) {
+// only by a flag, and the list takes them alike. With NumLock on, a NumPad key is a digit
+// alone and its NumPad name with Ctrl, Alt or Shift, which the list's key table takes as its
+// grey twin. Any other key is left to FAR.
+key_code base_of(const KEY_EVENT_RECORD& key, key_code held) {
   using namespace far_host;
   static constexpr key_code named_keys[] = {
       KEY_ENTER, KEY_ESC, KEY_PGUP, KEY_PGDN, KEY_END, KEY_HOME, KEY_UP, KEY_DOWN,
@@ -33,6 +35,8 @@ key_code base_of(const KEY_EVENT_RECORD& key) {
   // Named '`' by its place, whatever the layout.
   if (is_key_under_esc(key)) return KEY_BACKQUOTE;
   const key_code vk = key.wVirtualKeyCode;
+  if (held != KEY_NONE && vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9)
+    return KEY_NUMPAD0 + (vk - VK_NUMPAD0);
   for (const key_code named : named_keys)
     if (named == vk || named == 0x100u + vk) return named;
   return KEY_NONE;
@@ -47,8 +51,9 @@ key_code key_of(const INPUT_RECORD& record) {
   if (record.EventType == FOCUS_EVENT)
     return record.Event.FocusEvent.bSetFocus ? KEY_NONE : far_host::KEY_KILLFOCUS;
   if (record.EventType != KEY_EVENT) return KEY_NONE;
-  const key_code base = base_of(record.Event.KeyEvent);
-  return base == KEY_NONE ? KEY_NONE : modifiers_of(record.Event.KeyEvent.dwControlKeyState) | base;
+  const key_code held = modifiers_of(record.Event.KeyEvent.dwControlKeyState);
+  const key_code base = base_of(record.Event.KeyEvent, held);
+  return base == KEY_NONE ? KEY_NONE : held | base;
 }
 
 bool releases_key(const INPUT_RECORD& record) {

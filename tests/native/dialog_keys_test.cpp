@@ -253,6 +253,16 @@ TEST_F(dialog_keys, only_a_cursor_step_waiting_in_the_console_puts_a_preview_off
   waiting = {key_down(vk_down)};
   waiting[0].Event.KeyEvent.bKeyDown = 0;
   EXPECT_FALSE(far_tolvane::cursor_step_waiting()) << "a Down released";
+  // With NumLock on, NumPad 1 to 9 but 4, 5 and 6 step with Ctrl, and are digits alone.
+  steps.clear();
+  for (const bool ctrl : {false, true}) {
+    for (int digit = 0; digit <= 9; ++digit) {
+      waiting = {key_down(static_cast<WORD>(0x60 + digit))};
+      if (ctrl) waiting[0].Event.KeyEvent.dwControlKeyState = LEFT_CTRL_PRESSED;
+      steps += far_tolvane::cursor_step_waiting() ? '+' : '-';
+    }
+  }
+  EXPECT_EQ(steps, "-----------+++---+++");
 
   // The key under Esc is known by its place, scan code 0x29, whatever the layout's virtual key:
   // US, UK, German, French. The US key's virtual key elsewhere is another key.

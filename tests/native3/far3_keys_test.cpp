@@ -70,6 +70,34 @@ TEST_F(far3_keys, grey_keys_and_their_numpad_twins_walk_alike) {
   open();
 }
 
+// With NumLock on, FAR names a NumPad key with Ctrl by its NumPad name (CtrlNum2), as with
+// NumLock off: quick switch steps with it.
+TEST_F(far3_keys, quick_switch_steps_with_the_numpad_whatever_numlock) {
+  start_with_views();
+  auto numlock_on = [](int digit) {
+    INPUT_RECORD record = *host_core::typed_record("Num0");
+    record.Event.KeyEvent.wVirtualKeyCode = static_cast<WORD>(0x60 + digit);
+    record.Event.KeyEvent.dwControlKeyState = LEFT_CTRL_PRESSED | 0x20;
+    return record;
+  };
+  host.ctrl(true);
+  host.press("CtrlQ");
+  host.press("CtrlNum2");
+  expect_at(2, "C:\\V1");
+  host.input(numlock_on(2));
+  expect_at(3, "C:\\V2");
+  host.input(numlock_on(3));
+  expect_at(5, "C:\\V4");
+  host.input(numlock_on(8));
+  expect_at(4, "C:\\V3");
+  host.input(numlock_on(5));
+  expect_at(4, "C:\\V3");
+  host.ctrl(false);
+  host.idle();
+  open();
+  EXPECT_EQ(focused().dir, "C:\\V3");
+}
+
 TEST_F(far3_keys, ctrl_with_the_key_under_esc_and_the_wheel_walk) {
   start_with_views();
   walk_with_the_key_under_esc();
